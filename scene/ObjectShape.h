@@ -1,0 +1,7 @@
+#pragma once
+
+// The shape argument of Scene::CreateObject.
+enum class ObjectShape : int {
+    Box = 0,
+    Circle = 1,
+};

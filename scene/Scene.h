@@ -1,0 +1,118 @@
+#pragma once
+
+#include "Clock.h"
+#include "FreeList.h"
+#include "ObjectShape.h"
+#include "Random.h"
+#include "SceneObject.h"
+#include "SceneObserver.h"
+#include "SceneShell.h"
+#include "Spring.h"
+#include "WorldKind.h"
+
+#include <box2d/box2d.h>
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+
+// The simulated world and its entries: the Box2D world, the live list of entries in creation
+// order, the free lists that recycle entry and spring records, and the operations that build
+// the worlds, spawn objects and advance time. Everything runs on one thread.
+class Scene final : public b2DestructionListener {
+public:
+    // Seeds the random generator and the step clock from the clock's current reading.
+    Scene(const Clock& clock, SceneShell& shell);
+    ~Scene() override;
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    // Entries and records.
+    SceneObject* AcquireObject();
+    void LinkObject(SceneObject* e);
+    b2Body* CreateObject(float halfWidthOrRadius, float halfHeight, float density, float angleDegrees,
+                         float x, float y, ObjectShape shape, std::int32_t weight);
+    Spring* AcquireSpring();
+    void ReleaseObject(SceneObject* e);
+    void RemoveObject(SceneObject* e);
+    void RemoveSpringsOf(const b2Body* b);
+    void ClearScene();
+
+    // b2DestructionListener: the world is destroying a joint or fixture along with a body.
+    void SayGoodbye(b2Joint* joint) override;
+    void SayGoodbye(b2Fixture* fixture) override;
+
+    // World layouts.
+    void ResetWorld(int world);
+
+    // Spawning.
+    void SpawnRandomObject(int world);
+    void SpawnCircle();
+    void SpawnBox();
+    void SpawnRigidCluster(int jointCount);
+    void SpawnSpringChain();
+
+    // The timer tick and its parts.
+    void TickScene(int world);
+    void CullObjects();
+    void StepWorld();
+    static void ApplySpringForce(const Spring& spring);
+
+    // Read access for the renderer, the shell and tests.
+    b2World* World() const { return m_world.get(); }
+    b2Body* Conveyor() const { return m_conveyor; }
+    const SceneObject* FirstObject() const { return m_firstObject; }
+    const SceneObject* LastObject() const { return m_lastObject; }
+    SceneObject* FirstObject() { return m_firstObject; }
+    SceneObject* LastObject() { return m_lastObject; }
+    std::int32_t ObjectCount() const { return m_objectCount; }
+    std::int32_t Population() const { return m_population; }
+    std::uint32_t NextStepTime() const { return m_nextStepTime; }
+    Random& Rng() { return m_random; }
+    const Clock& TickClock() const { return m_clock; }
+
+    // How many records and springs were ever allocated: they never shrink, and stop growing
+    // once the scene reaches its steady state.
+    std::size_t ObjectRecordsAllocated() const { return m_objectRecords.size(); }
+    std::size_t SpringRecordsAllocated() const { return m_springRecords.size(); }
+
+    void SetObserver(SceneObserver* observer) { m_observer = observer; }
+    // Tests stand in for the spawner's population.
+    void SetPopulation(std::int32_t population) { m_population = population; }
+
+private:
+    SceneObject* NewScenery(b2Body* body, ColorRef fill, ColorRef line);
+    SceneObject* NewJointEntry(b2Joint* joint, ColorRef line);
+    b2Joint* CreateRigidJoint(b2Body* a, b2Body* b, bool collideConnected);
+    void SpawnSingle(ObjectShape shape);
+    void BuildShelves();
+    void BuildCradle();
+    void BuildPins();
+    void RemoveWithReason(SceneObject* e, RemovalReason reason);
+
+    const Clock& m_clock;
+    SceneShell& m_shell;
+    SceneObserver* m_observer = nullptr;
+    Random m_random;
+    std::uint32_t m_nextStepTime;
+
+    std::unique_ptr<b2World> m_world;
+    b2Body* m_conveyor = nullptr;
+    FreeList<SceneObject> m_freeObjects;
+    FreeList<Spring> m_freeSprings;
+    SceneObject* m_firstObject = nullptr;
+    SceneObject* m_lastObject = nullptr;
+    std::int32_t m_objectCount = 0;
+    std::int32_t m_population = 0;
+
+    // Storage of every record ever allocated (stable addresses); the lists above only link them.
+    std::deque<SceneObject> m_objectRecords;
+    std::deque<Spring> m_springRecords;
+
+    // The entry the removal sweep visits next. RemoveObject moves it on when it unlinks that
+    // very entry, so a sweep never steps onto a record that a nested removal recycled.
+    SceneObject* m_sweepNext = nullptr;
+    // Nesting depth of RemoveObject: removals below the top level go with another entry.
+    int m_removalDepth = 0;
+    RemovalReason m_removalReason = RemovalReason::Cleared;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+struct SceneObject;
+
+// Why an entry left the scene.
+enum class RemovalReason {
+    Rest,     // came to rest and stayed so for the grace period
+    Fall,     // fell below the scene
+    Age,      // lived out its lifetime
+    TakenWith,  // a spring or joint entry that went with the body it was attached to
+    Cleared,  // the world was torn down
+};
+
+const char* RemovalReasonName(RemovalReason reason);
+
+// Optional listener for entries entering and leaving the live list (the headless simulator's
+// trace). Called synchronously, before a removed entry's body is destroyed.
+class SceneObserver {
+public:
+    virtual ~SceneObserver() = default;
+    virtual void OnLinked(const SceneObject& entry) = 0;
+    virtual void OnRemoved(const SceneObject& entry, RemovalReason reason) = 0;
+};
