@@ -1,21 +1,24 @@
 #pragma once
 
-// How the executable was started, decided once from its command line.
-enum class RunMode {
-    Windowed,    // no recognised argument: the plain resizable window with menus
-    ScreenSaver, // "/s": full screen across every monitor
-    Preview,     // "/p <handle>": a child window inside the host's preview area
-    Configure,   // "/c:<handle>": the settings dialog
+// How the executable was started. Set once from the command line at start-up; read everywhere
+// in the shell. Portable on purpose: the command-line parser is tested natively.
+enum class RunModeKind {
+    Windowed,     // a plain resizable window with a menu
+    ScreenSaver,  // "/s": borderless, topmost, spanning every monitor, ends on user input
+    Preview,      // "/p <hwnd>": a child of the display settings' preview area
+    Configure,    // "/c:<hwnd>": only the settings dialog
 };
 
-// Saver modes have no menu, stay topmost and never place objects with the pointer.
-constexpr bool IsSaverMode(RunMode mode)
+inline RunModeKind RunMode = RunModeKind::Windowed;
+
+// No menu, a topmost window, and the pointer never drops objects.
+inline bool IsSaverMode()
 {
-    return mode == RunMode::ScreenSaver || mode == RunMode::Preview;
+    return RunMode == RunModeKind::ScreenSaver || RunMode == RunModeKind::Preview;
 }
 
-// Only the real saver spans the monitors, hides the pointer and ends on user input.
-constexpr bool IsFullScreen(RunMode mode)
+// Spans the monitors, hides the pointer and closes on the first user input.
+inline bool IsFullScreen()
 {
-    return mode == RunMode::ScreenSaver;
+    return RunMode == RunModeKind::ScreenSaver;
 }
