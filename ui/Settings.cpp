@@ -1,0 +1,63 @@
+#include "Settings.h"
+
+#include "HostWindow.h"
+#include "LoadResString.h"
+#include "NormaliseWorld.h"
+#include "StoredWorld.h"
+#include "WindowProc.h"
+#include "WorldSetting.h"
+
+namespace {
+
+constexpr WORD kSettingsDialog = 117;
+constexpr int kWorldList = 118;
+// The world names, in world order; the list sorts them and their alphabetical order is the
+// world order, so a list position is a world index.
+constexpr UINT kFirstWorldName = 200;
+constexpr UINT kWorldCount = 3;
+
+} // namespace
+
+bool CSettings::Create(HINSTANCE hInstance, int)
+{
+    m_hInstance = hInstance;
+    DialogBoxParamW(hInstance, MAKEINTRESOURCEW(kSettingsDialog), HostWindow, RouteMessage,
+                    reinterpret_cast<LPARAM>(static_cast<CWnd*>(this)));
+    return true;
+}
+
+INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        InitWorldList();
+        return 1; // the system focuses the first tab stop, the OK button
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:
+            StoredWorld = static_cast<std::int32_t>(
+                SendDlgItemMessageW(hwnd, kWorldList, CB_GETCURSEL, 0, 0));
+            WriteWorldSetting(StoredWorld);
+            EndDialog(hwnd, 1);
+            break;
+        case IDCANCEL:
+            EndDialog(hwnd, 1);
+            break;
+        }
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void CSettings::InitWorldList()
+{
+    for (UINT i = 0; i < kWorldCount; ++i) {
+        const auto name = LoadResString(kFirstWorldName + i, m_hInstance);
+        if (name)
+            SendDlgItemMessageW(m_hWnd, kWorldList, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(name.get()));
+    }
+    StoredWorld = NormaliseWorld(StoredWorld);
+    SendDlgItemMessageW(m_hWnd, kWorldList, CB_SETCURSEL, static_cast<WPARAM>(StoredWorld), 0);
+}
