@@ -3,17 +3,15 @@
 #include "HostWindow.h"
 #include "LoadResString.h"
 #include "NormaliseWorld.h"
+#include "ResourceIds.h"
 #include "StoredWorld.h"
 #include "WindowProc.h"
 #include "WorldSetting.h"
 
 namespace {
 
-constexpr WORD kSettingsDialog = 117;
-constexpr int kWorldList = 118;
-// The world names, in world order; the list sorts them and their alphabetical order is the
-// world order, so a list position is a world index.
-constexpr UINT kFirstWorldName = 200;
+// The list sorts its entries; the world names are in alphabetical order, so a list position
+// is a world index.
 constexpr UINT kWorldCount = 3;
 
 } // namespace
@@ -21,7 +19,7 @@ constexpr UINT kWorldCount = 3;
 bool CSettings::Create(HINSTANCE hInstance, int)
 {
     m_hInstance = hInstance;
-    DialogBoxParamW(hInstance, MAKEINTRESOURCEW(kSettingsDialog), HostWindow, RouteMessage,
+    DialogBoxParamW(hInstance, MAKEINTRESOURCEW(IDD_SETTINGS), HostWindow, RouteMessage,
                     reinterpret_cast<LPARAM>(static_cast<CWnd*>(this)));
     return true;
 }
@@ -36,7 +34,7 @@ INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
         switch (LOWORD(wParam)) {
         case IDOK:
             StoredWorld = static_cast<std::int32_t>(
-                SendDlgItemMessageW(hwnd, kWorldList, CB_GETCURSEL, 0, 0));
+                SendDlgItemMessageW(hwnd, IDC_WORLD_LIST, CB_GETCURSEL, 0, 0));
             WriteWorldSetting(StoredWorld);
             EndDialog(hwnd, 1);
             break;
@@ -53,11 +51,11 @@ INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
 void CSettings::InitWorldList()
 {
     for (UINT i = 0; i < kWorldCount; ++i) {
-        const auto name = LoadResString(kFirstWorldName + i, m_hInstance);
+        const auto name = LoadResString(IDS_WORLD_NAME_FIRST + i, m_hInstance);
         if (name)
-            SendDlgItemMessageW(m_hWnd, kWorldList, CB_ADDSTRING, 0,
+            SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(name.get()));
     }
     StoredWorld = NormaliseWorld(StoredWorld);
-    SendDlgItemMessageW(m_hWnd, kWorldList, CB_SETCURSEL, static_cast<WPARAM>(StoredWorld), 0);
+    SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_SETCURSEL, static_cast<WPARAM>(StoredWorld), 0);
 }
