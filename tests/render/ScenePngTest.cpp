@@ -1,0 +1,111 @@
+#include "ScenePng.h"
+#include "Scene.h"
+#include "support/RecordingShell.h"
+
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+struct Rgb8 {
+    unsigned r, g, b;
+    bool operator==(const Rgb8& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+
+std::ostream& operator<<(std::ostream& os, const Rgb8& c)
+{
+    return os << "rgb(" << c.r << ", " << c.g << ", " << c.b << ')';
+}
+
+constexpr Rgb8 Black{0, 0, 0};
+constexpr Rgb8 Navy{0, 0, 128};
+
+struct SurfaceDeleter {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+
+// A PNG file read back into memory.
+class Picture {
+public:
+    explicit Picture(const std::string& path) : m_image(cairo_image_surface_create_from_png(path.c_str())) {}
+
+    bool Loaded() const { return cairo_surface_status(m_image.get()) == CAIRO_STATUS_SUCCESS; }
+    int Width() const { return cairo_image_surface_get_width(m_image.get()); }
+    int Height() const { return cairo_image_surface_get_height(m_image.get()); }
+
+    Rgb8 At(int x, int y) const
+    {
+        const unsigned char* row = cairo_image_surface_get_data(m_image.get()) +
+                                   static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(m_image.get());
+        const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[x];
+        return {(pixel >> 16) & 0xFFu, (pixel >> 8) & 0xFFu, pixel & 0xFFu};
+    }
+
+private:
+    std::unique_ptr<cairo_surface_t, SurfaceDeleter> m_image;
+};
+
+class ScenePngTest : public ::testing::Test {
+protected:
+    ScenePngTest()
+        : dir(std::filesystem::temp_directory_path() /
+              ("cascadium-png-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+    {
+        std::filesystem::create_directories(dir);
+    }
+    ~ScenePngTest() override { std::filesystem::remove_all(dir); }
+
+    // The world as ResetWorld builds it, written at 800 x 480 (16 pixels to the world unit).
+    Picture Write(int world, const char* name)
+    {
+        ManualClock clock;
+        RecordingShell shell;
+        Scene scene(clock, shell);
+        scene.ResetWorld(world);
+        const std::string path = (dir / name).string();
+        EXPECT_TRUE(WriteScenePng(scene, 800, 480, path.c_str()));
+        return Picture(path);
+    }
+
+    std::filesystem::path dir;
+};
+
+TEST_F(ScenePngTest, CascadiumShelvesAreNavyOnBlack)
+{
+    const Picture picture = Write(Cascadium, "cascadium.png");
+    ASSERT_TRUE(picture.Loaded());
+    EXPECT_EQ(picture.Width(), 800);
+    EXPECT_EQ(picture.Height(), 480);
+    EXPECT_EQ(picture.At(736, 312), Navy);  // middle of the right shelf, world (21, 10.5)
+    EXPECT_EQ(picture.At(64, 120), Navy);   // middle of the left shelf, world (-21, 22.5)
+    EXPECT_EQ(picture.At(400, 240), Black);
+    EXPECT_EQ(picture.At(0, 0), Black);
+}
+
+TEST_F(ScenePngTest, PachinkoPinsAreNavyOnBlack)
+{
+    const Picture picture = Write(PachinkoMachine, "pachinko.png");
+    ASSERT_TRUE(picture.Loaded());
+    EXPECT_EQ(picture.At(400, 48), Navy);  // the pin at world (0, 27)
+    EXPECT_EQ(picture.At(424, 0), Navy);   // the pin at world (1.5, 30), cut by the top edge
+    EXPECT_EQ(picture.At(424, 48), Black);  // between the pins of one row
+    EXPECT_EQ(picture.At(799, 479), Black);
+}
+
+TEST_F(ScenePngTest, FailuresAreReported)
+{
+    ManualClock clock;
+    RecordingShell shell;
+    Scene scene(clock, shell);
+    scene.ResetWorld(Cascadium);
+    EXPECT_FALSE(WriteScenePng(scene, 800, 480, (dir / "missing" / "x.png").string().c_str()));
+    EXPECT_FALSE(WriteScenePng(scene, 0, 480, (dir / "empty.png").string().c_str()));
+    EXPECT_FALSE(std::filesystem::exists(dir / "empty.png"));
+}
+
+}  // namespace
