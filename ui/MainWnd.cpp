@@ -1,0 +1,254 @@
+#include "MainWnd.h"
+
+#include "CurrentWorld.h"
+#include "GdiSurface.h"
+#include "HostWindow.h"
+#include "LastPlacedShape.h"
+#include "LoadResString.h"
+#include "MonitorUnion.h"
+#include "PointerPlacement.h"
+#include "Renderer.h"
+#include "ResourceIds.h"
+#include "RunMode.h"
+#include "WindowProc.h"
+#include "WorldKind.h"
+
+#include <windowsx.h>
+
+#include <cstdlib>
+
+static_assert(IDM_WORLD_CASCADIUM == CmdCascadium, "World menu ids must match the scene's");
+static_assert(IDM_WORLD_NEWTONS_CRADLE == CmdNewtonsCradle, "World menu ids must match the scene's");
+static_assert(IDM_WORLD_PACHINKO_MACHINE == CmdPachinkoMachine, "World menu ids must match the scene's");
+
+namespace {
+constexpr UINT_PTR TickTimerId = 1;
+constexpr UINT TickIntervalMs = 50;
+constexpr int WindowWidth = 800;
+constexpr int WindowHeight = 480;
+// The full-screen saver ignores pointer jitter up to this many pixels from where it first
+// saw the pointer.
+constexpr int MouseTolerance = 4;
+}  // namespace
+
+CMainWnd::CMainWnd() : m_scene(m_clock, *this)
+{
+    std::srand(GetTickCount());
+}
+
+CMainWnd::~CMainWnd()
+{
+    // The map holds a plain pointer to this object: never leave it bound to a live window.
+    if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+}
+
+CMainWnd::ClassRegistration::~ClassRegistration()
+{
+    if (atom) UnregisterClassW(MAKEINTATOM(atom), instance);
+    if (smallIcon) DestroyIcon(smallIcon);
+}
+
+bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
+{
+    m_hInstance = hInstance;
+    const auto title = LoadResString(IDS_WINDOW_TITLE, hInstance);
+    const auto className = LoadResString(IDS_WINDOW_CLASS, hInstance);
+    if (!title || !className) return false;
+    if (!RegisterWindowClass(className.get())) return false;
+
+    const DWORD style = RunMode == RunModeKind::Windowed ? WS_OVERLAPPEDWINDOW
+                      : RunMode == RunModeKind::ScreenSaver ? WS_POPUP
+                      : WS_CHILD;
+    const HWND parent = RunMode == RunModeKind::Preview ? HostWindow : nullptr;
+    if (!CreateWindowExW(IsSaverMode() ? WS_EX_TOPMOST : 0, className.get(), title.get(), style,
+                         CW_USEDEFAULT, CW_USEDEFAULT, WindowWidth, WindowHeight, parent, nullptr,
+                         hInstance, this))
+        return false;
+
+    if (IsSaverMode()) PlaceSaverWindow();
+    ShowWindow(m_hWnd, RunMode == RunModeKind::Preview ? SW_SHOWNOACTIVATE : nCmdShow);
+    // Paints an empty (black) scene: no world exists yet.
+    UpdateWindow(m_hWnd);
+    m_scene.ResetWorld(CurrentWorld);
+    SetTimer(m_hWnd, TickTimerId, TickIntervalMs, nullptr);
+    return true;
+}
+
+bool CMainWnd::RegisterWindowClass(const wchar_t* className)
+{
+    m_class.instance = m_hInstance;
+    m_class.smallIcon = static_cast<HICON>(
+        LoadImageW(m_hInstance, MAKEINTRESOURCEW(IDI_CASCADIUM), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = m_hInstance;
+    wc.hIcon = LoadIconW(m_hInstance, MAKEINTRESOURCEW(IDI_CASCADIUM));
+    wc.hIconSm = m_class.smallIcon;
+    // The full-screen saver hides the pointer: its class has no cursor to restore it with.
+    wc.hCursor = IsFullScreen() ? nullptr : LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszMenuName = IsSaverMode() ? nullptr : MAKEINTRESOURCEW(IDR_MAIN_MENU);
+    wc.lpszClassName = className;
+    m_class.atom = RegisterClassExW(&wc);
+    return m_class.atom != 0;
+}
+
+void CMainWnd::PlaceSaverWindow()
+{
+    RECT area{};
+    if (RunMode == RunModeKind::Preview) {
+        SetParent(m_hWnd, HostWindow);
+        GetClientRect(HostWindow, &area);
+    } else {
+        SetCursor(nullptr);
+        EnumDisplayMonitors(nullptr, nullptr, MonitorUnionProc, reinterpret_cast<LPARAM>(&area));
+    }
+    MoveWindow(m_hWnd, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
+}
+
+INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return 1;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 1;
+    case WM_SIZE:
+        CreateBackBuffer(LOWORD(lParam), HIWORD(lParam));
+        return 1;
+    case WM_ACTIVATE:
+        // Always handled: the default handling would take the keyboard focus.
+        if (IsFullScreen() && wParam == 0) PostClose();
+        return 1;
+    case WM_PAINT:
+        OnPaint();
+        return 1;
+    case WM_ERASEBKGND:
+        // The paint covers the whole client area from the back buffer.
+        return 1;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (id >= IDM_FIRST_COMMAND && id <= IDM_LAST_COMMAND) OnCommand(id);
+        return 1;
+    }
+    case WM_TIMER:
+        m_scene.TickScene(CurrentWorld);
+        return 1;
+    case WM_MOUSEMOVE:
+        OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 1;
+    case WM_LBUTTONDOWN:
+        OnLeftButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 1;
+    case WM_LBUTTONUP:
+        m_bDragging = false;
+        ReleaseCapture();
+        return 1;
+    case WM_RBUTTONDOWN:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        // Handled in every mode, so Alt+F4 and friends never reach the default handling.
+        if (IsFullScreen()) PostClose();
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void CMainWnd::OnCommand(int commandId)
+{
+    switch (commandId) {
+    case IDM_EXIT:
+        PostClose();
+        break;
+    case IDM_WORLD_CASCADIUM:
+        CurrentWorld = Cascadium;
+        m_scene.ResetWorld(CurrentWorld);
+        break;
+    case IDM_WORLD_NEWTONS_CRADLE:
+        CurrentWorld = NewtonsCradle;
+        m_scene.ResetWorld(CurrentWorld);
+        break;
+    case IDM_WORLD_PACHINKO_MACHINE:
+        CurrentWorld = PachinkoMachine;
+        m_scene.ResetWorld(CurrentWorld);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainWnd::CheckWorldItem(int commandId, bool checked)
+{
+    const HMENU menu = GetMenu(m_hWnd);
+    if (menu)
+        CheckMenuItem(menu, static_cast<UINT>(commandId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CMainWnd::RequestRedraw()
+{
+    InvalidateRect(m_hWnd, nullptr, FALSE);
+}
+
+void CMainWnd::CreateBackBuffer(int width, int height)
+{
+    m_backBuffer.CreateBackBuffer(m_hWnd, width, height);
+}
+
+void CMainWnd::OnPaint()
+{
+    const PaintDc paint(m_hWnd);
+    if (!m_backBuffer.Dc()) return;
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    GdiSurface surface(m_backBuffer.Dc(), paint.Get());
+    RenderScene(m_scene, client.right, client.bottom, surface);
+}
+
+void CMainWnd::OnMouseMove(int x, int y)
+{
+    switch (RunMode) {
+    case RunModeKind::ScreenSaver:
+        // Measured from the first position seen, never updated: a slow drift ends it too.
+        if (!m_bMouseSeen) {
+            m_nMouseX = x;
+            m_nMouseY = y;
+            m_bMouseSeen = true;
+        } else if (std::abs(x - m_nMouseX) > MouseTolerance || std::abs(y - m_nMouseY) > MouseTolerance) {
+            PostClose();
+        }
+        break;
+    case RunModeKind::Windowed:
+        if (m_bDragging) PlaceObjectAt(x, y);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainWnd::OnLeftButtonDown(int x, int y)
+{
+    m_bDragging = true;
+    SetCapture(m_hWnd);
+    if (RunMode == RunModeKind::Windowed)
+        PlaceObjectAt(x, y);
+    else if (IsFullScreen())
+        PostClose();
+}
+
+void CMainWnd::PlaceObjectAt(int x, int y)
+{
+    RECT client{};
+    GetClientRect(m_hWnd, &client);
+    ::PlaceObjectAt(m_scene, x, y, client.right, client.bottom, LastPlacedShape);
+}
+
+void CMainWnd::PostClose()
+{
+    PostMessageW(m_hWnd, WM_CLOSE, 0, 0);
+}

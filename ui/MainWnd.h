@@ -1,0 +1,54 @@
+#pragma once
+
+#include "BackBuffer.h"
+#include "Scene.h"
+#include "SceneShell.h"
+#include "TickCountClock.h"
+#include "Wnd.h"
+
+// The window the simulation runs in: a plain resizable window with a menu (Windowed), a
+// borderless topmost window over all monitors (ScreenSaver) or a child of the host's preview
+// area (Preview). Owns the scene and the back buffer; turns timer ticks into simulation
+// steps, left-button drags into dropped objects and, in the full-screen saver, any user
+// activity into closing.
+class CMainWnd final : public CWnd, public SceneShell {
+public:
+    CMainWnd();
+    ~CMainWnd() override;
+
+    bool Create(HINSTANCE hInstance, int nCmdShow) override;
+    INT_PTR HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int commandId);
+
+    // SceneShell
+    void CheckWorldItem(int commandId, bool checked) override;
+    void RequestRedraw() override;
+
+    const Scene& GetScene() const { return m_scene; }
+
+private:
+    bool RegisterWindowClass(const wchar_t* className);
+    void PlaceSaverWindow();
+    void CreateBackBuffer(int width, int height);
+    void OnPaint();
+    void OnMouseMove(int x, int y);
+    void OnLeftButtonDown(int x, int y);
+    void PlaceObjectAt(int x, int y);
+    void PostClose();
+
+    struct ClassRegistration {
+        ~ClassRegistration();
+        ATOM atom = 0;
+        HINSTANCE instance = nullptr;
+        HICON smallIcon = nullptr;  // LoadImageW gives an icon of our own to destroy
+    };
+
+    TickCountClock m_clock;
+    Scene m_scene;
+    BackBuffer m_backBuffer;
+    int m_nMouseX = 0;
+    int m_nMouseY = 0;
+    bool m_bMouseSeen = false;
+    bool m_bDragging = false;
+    ClassRegistration m_class;
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Clock.h"
+
+#include <windows.h>
+
+// The scene's clock on Windows: the system's millisecond tick counter.
+class TickCountClock final : public Clock {
+public:
+    std::uint32_t Now() const override { return GetTickCount(); }
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <windows.h>
+
+#include <unordered_map>
+
+class CWnd;
+
+// Which object owns each bound window or dialog. The pointers do not own their objects.
+inline std::unordered_map<HWND, CWnd*> WindowMap;
