@@ -1,0 +1,105 @@
+// Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
+// counts, and the whole picture on the Cairo surface.
+#include "CairoSurface.h"
+#include "Renderer.h"
+#include "Scene.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int FrameWidth = 1920;
+constexpr int FrameHeight = 1080;
+constexpr int TickMs = 50;
+constexpr int TicksPerMinute = 60 * 1000 / TickMs;
+
+class QuietShell final : public SceneShell {
+public:
+    void CheckWorldItem(int, bool) override {}
+    void RequestRedraw() override {}
+};
+
+// Counts the shapes it is given and draws nothing: what is left is the renderer's own cost.
+class CountingSurface final : public DrawSurface {
+public:
+    void Clear(int, int) override {}
+    void BeginEntry(ColorRef, ColorRef, ColorRef) override { ++entries; }
+    void EndEntry() override {}
+    void Polyline(const PixelPoint* points, int count) override { Take(points, count); }
+    void Ellipse(const PixelRect& box) override { Take(&box, 1); }
+    void Polygon(const PixelPoint* points, int count) override { Take(points, count); }
+    void RingQuarter(const PixelRect& outer, const PixelRect&, const PixelPoint* wedge) override
+    {
+        Take(&outer, 1);
+        Take(wedge, 4);
+    }
+    void Present(int, int) override {}
+
+    long entries = 0;
+    long shapes = 0;
+
+private:
+    template <typename T>
+    void Take(const T* data, int count)
+    {
+        benchmark::DoNotOptimize(data);
+        benchmark::DoNotOptimize(count);
+        ++shapes;
+    }
+};
+
+// A world run for a simulated minute at the window's 50 ms tick, so the spawner has filled it.
+struct BusyScene {
+    explicit BusyScene(int world) : scene(clock, shell)
+    {
+        scene.ResetWorld(world);
+        for (int i = 0; i < TicksPerMinute; ++i) {
+            clock.Advance(TickMs);
+            scene.TickScene(world);
+        }
+    }
+
+    ManualClock clock{1};
+    QuietShell shell;
+    Scene scene;
+};
+
+const Scene& BusySceneOf(int world)
+{
+    static const BusyScene cascadium(Cascadium);
+    static const BusyScene pachinko(PachinkoMachine);
+    return world == PachinkoMachine ? pachinko.scene : cascadium.scene;
+}
+
+void ReportScene(benchmark::State& state, const Scene& scene)
+{
+    state.counters["entries"] = static_cast<double>(scene.ObjectCount());
+    state.counters["population"] = static_cast<double>(scene.Population());
+    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void RenderCounting(benchmark::State& state, int world)
+{
+    const Scene& scene = BusySceneOf(world);
+    CountingSurface surface;
+    for (auto _ : state) RenderScene(scene, FrameWidth, FrameHeight, surface);
+    ReportScene(state, scene);
+    state.counters["shapes"] = static_cast<double>(surface.shapes) / static_cast<double>(state.iterations());
+}
+
+void RenderCairo(benchmark::State& state, int world)
+{
+    const Scene& scene = BusySceneOf(world);
+    CairoSurface surface(FrameWidth, FrameHeight);
+    for (auto _ : state) RenderScene(scene, FrameWidth, FrameHeight, surface);
+    ReportScene(state, scene);
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(RenderCounting, cascadium, Cascadium)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RenderCounting, pachinko, PachinkoMachine)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RenderCairo, cascadium, Cascadium)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderCairo, pachinko, PachinkoMachine)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
