@@ -1,0 +1,56 @@
+// Looks at the program's windows from inside the same wine session, for the end-to-end
+// scripts: Windows class names and owners are not visible to X tools.
+// Usage: WindowProbe wait   <class|-> <title|-> <timeout ms>   prints "<handle> <owner>"
+//        WindowProbe absent <class|-> <title|->                 exit 0 when no such window exists
+//        WindowProbe close  <class|-> <title|->                 the caption's close button
+// Exit code 0 on success, 1 otherwise.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+const wchar_t* OrNull(const wchar_t* text)
+{
+    return std::wcscmp(text, L"-") == 0 ? nullptr : text;
+}
+
+HWND Find(const wchar_t* className, const wchar_t* title)
+{
+    return FindWindowW(OrNull(className), OrNull(title));
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: WindowProbe wait|absent|close <class|-> <title|-> [ms]\n");
+        return 1;
+    }
+    const std::wstring command = argv[1];
+    if (command == L"wait" && argc == 5) {
+        const DWORD timeout = static_cast<DWORD>(std::wcstoul(argv[4], nullptr, 10));
+        const DWORD start = GetTickCount();
+        do {
+            const HWND window = Find(argv[2], argv[3]);
+            if (window && IsWindowVisible(window)) {
+                std::printf("%ld %ld\n", static_cast<long>(reinterpret_cast<LONG_PTR>(window)),
+                            static_cast<long>(reinterpret_cast<LONG_PTR>(GetWindow(window, GW_OWNER))));
+                return 0;
+            }
+            Sleep(50);
+        } while (GetTickCount() - start < timeout);
+        return 1;
+    }
+    if (command == L"absent")
+        return Find(argv[2], argv[3]) ? 1 : 0;
+    if (command == L"close") {
+        const HWND window = Find(argv[2], argv[3]);
+        return window && PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+    }
+    std::fprintf(stderr, "WindowProbe: unknown command\n");
+    return 1;
+}

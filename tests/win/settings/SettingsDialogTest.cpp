@@ -1,0 +1,224 @@
+#include "RegistryFixture.h"
+
+#include <functional>
+#include <string>
+
+#include "HostWindow.h"
+#include "Settings.h"
+#include "StoredWorld.h"
+#include "WorldSetting.h"
+
+namespace {
+
+constexpr int kWorldList = 118;
+constexpr UINT kRunScript = WM_APP + 1;
+constexpr UINT_PTR kWatchdog = 1;
+
+// The settings dialog with a test script that runs inside its modal loop once the dialog is
+// up. A watchdog ends a dialog that the script failed to close, so a fault cannot hang the run.
+class ScriptedSettings : public CSettings {
+public:
+    explicit ScriptedSettings(std::function<void(HWND)> script) : m_script(std::move(script)) {}
+
+    INT_PTR HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == kRunScript) {
+            m_script(hwnd);
+            return 1;
+        }
+        if (message == WM_TIMER && wParam == kWatchdog) {
+            m_timedOut = true;
+            EndDialog(hwnd, 0);
+            return 1;
+        }
+        const INT_PTR result = CSettings::HandleMessage(hwnd, message, wParam, lParam);
+        if (message == WM_INITDIALOG) {
+            m_initialised = true;
+            m_initResult = result;
+            SetTimer(hwnd, kWatchdog, 5000, nullptr);
+            PostMessageW(hwnd, kRunScript, 0, 0);
+        }
+        return result;
+    }
+
+    bool m_initialised = false;
+    INT_PTR m_initResult = 0;
+    bool m_timedOut = false;
+
+private:
+    std::function<void(HWND)> m_script;
+};
+
+LRESULT Selection(HWND dialog)
+{
+    return SendDlgItemMessageW(dialog, kWorldList, CB_GETCURSEL, 0, 0);
+}
+
+std::wstring EntryText(HWND dialog, int index)
+{
+    wchar_t text[64] = {};
+    SendDlgItemMessageW(dialog, kWorldList, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                        reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+class SettingsDialogTest : public RegistryFixture {
+protected:
+    // Starts the dialog the way a fresh process would: the stored world comes from the registry.
+    void Run(ScriptedSettings& dialog)
+    {
+        StoredWorld = ReadWorldSetting();
+        EXPECT_TRUE(dialog.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+        EXPECT_TRUE(dialog.m_initialised);
+        EXPECT_FALSE(dialog.m_timedOut) << "the dialog did not close";
+    }
+
+    // Opens the dialog, notes what it shows, and cancels it.
+    LRESULT SelectionShownFor(std::function<void()> prepare)
+    {
+        RemoveKey();
+        prepare();
+        LRESULT shown = CB_ERR;
+        ScriptedSettings dialog([&](HWND hwnd) {
+            shown = Selection(hwnd);
+            SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+        });
+        Run(dialog);
+        return shown;
+    }
+};
+
+TEST_F(SettingsDialogTest, ListsTheThreeWorldsInWorldOrder)
+{
+    int count = 0;
+    std::wstring names[3];
+    HWND focus = nullptr;
+    HWND ok = nullptr;
+    ScriptedSettings dialog([&](HWND hwnd) {
+        count = static_cast<int>(SendDlgItemMessageW(hwnd, kWorldList, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < 3; ++i)
+            names[i] = EntryText(hwnd, i);
+        focus = GetFocus();
+        ok = GetDlgItem(hwnd, IDOK);
+        SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    Run(dialog);
+    EXPECT_EQ(dialog.m_initResult, 1);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(names[0], L"Cascadium");
+    EXPECT_EQ(names[1], L"Newton's Cradle");
+    EXPECT_EQ(names[2], L"Pachinko Machine");
+    EXPECT_EQ(focus, ok) << "the OK button should have the focus";
+}
+
+TEST_F(SettingsDialogTest, SelectsTheNormalisedStoredWorld)
+{
+    EXPECT_EQ(SelectionShownFor([] {}), 0) << "no key";
+    EXPECT_EQ(SelectionShownFor([] { StoreDword(1); }), 1);
+    EXPECT_EQ(SelectionShownFor([] { StoreDword(2); }), 2);
+    EXPECT_EQ(SelectionShownFor([] { StoreDword(9); }), 2);
+    EXPECT_EQ(SelectionShownFor([] { StoreDword(-5); }), 2);
+    EXPECT_EQ(SelectionShownFor([] { StoreDword(-1); }), 0);
+    EXPECT_EQ(SelectionShownFor([] {
+                  const wchar_t text[] = L"2";
+                  StoreRaw(REG_SZ, text, sizeof text);
+              }),
+              0)
+        << "a string value is ignored";
+}
+
+TEST_F(SettingsDialogTest, OkWithoutAKeyCreatesItAndStoresTheFirstWorld)
+{
+    ScriptedSettings dialog([](HWND hwnd) { SendMessageW(hwnd, WM_COMMAND, IDOK, 0); });
+    Run(dialog);
+    EXPECT_EQ(LoadDword(), 0);
+}
+
+TEST_F(SettingsDialogTest, OkStoresTheChosenWorld)
+{
+    StoreDword(2);
+    ScriptedSettings dialog([](HWND hwnd) {
+        SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 1, 0);
+        SendMessageW(hwnd, WM_COMMAND, IDOK, 0);
+    });
+    Run(dialog);
+    EXPECT_EQ(LoadDword(), 1);
+    EXPECT_EQ(StoredWorld, 1);
+    EXPECT_EQ(ReadWorldSetting(), 1);
+}
+
+TEST_F(SettingsDialogTest, OkRewritesAnOutOfRangeValueAsItsNormalisedWorld)
+{
+    StoreDword(9);
+    ScriptedSettings dialog([](HWND hwnd) { SendMessageW(hwnd, WM_COMMAND, IDOK, 0); });
+    Run(dialog);
+    EXPECT_EQ(LoadDword(), 2);
+}
+
+TEST_F(SettingsDialogTest, CancelAfterAChangeLeavesTheRegistryAlone)
+{
+    StoreDword(2);
+    ScriptedSettings dialog([](HWND hwnd) {
+        SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 0, 0);
+        SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    Run(dialog);
+    EXPECT_EQ(LoadDword(), 2);
+}
+
+TEST_F(SettingsDialogTest, CancelWithoutAKeyCreatesNone)
+{
+    ScriptedSettings dialog([](HWND hwnd) { SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0); });
+    Run(dialog);
+    EXPECT_FALSE(KeyExists());
+}
+
+TEST_F(SettingsDialogTest, ListNotificationsNeitherStoreNorClose)
+{
+    bool stillOpen = false;
+    ScriptedSettings dialog([&](HWND hwnd) {
+        SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 1, 0);
+        SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(kWorldList, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(hwnd, kWorldList)));
+        stillOpen = IsWindow(hwnd) && IsWindowVisible(hwnd);
+        SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    Run(dialog);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(KeyExists());
+}
+
+// Enter anywhere in the dialog presses the default button; Escape cancels.
+TEST_F(SettingsDialogTest, EnterOnTheListStoresAndEscapeCancels)
+{
+    StoreDword(0);
+    ScriptedSettings enter([](HWND hwnd) {
+        HWND list = GetDlgItem(hwnd, kWorldList);
+        SendMessageW(list, CB_SETCURSEL, 2, 0);
+        SetFocus(list);
+        PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    Run(enter);
+    EXPECT_EQ(LoadDword(), 2);
+
+    ScriptedSettings escape([](HWND hwnd) {
+        SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 1, 0);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    Run(escape);
+    EXPECT_EQ(LoadDword(), 2);
+}
+
+TEST_F(SettingsDialogTest, AnOwnerThatIsNoWindowStillReportsSuccess)
+{
+    const HWND savedHost = HostWindow;
+    HostWindow = reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x7FFF0001));
+    ScriptedSettings dialog([](HWND hwnd) { SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0); });
+    StoredWorld = ReadWorldSetting();
+    EXPECT_TRUE(dialog.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+    HostWindow = savedHost;
+    EXPECT_FALSE(dialog.m_initialised) << "no dialog may appear for a bogus owner";
+    EXPECT_FALSE(KeyExists());
+}
+
+} // namespace
