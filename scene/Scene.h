@@ -68,6 +68,7 @@ public:
     std::int32_t ObjectCount() const { return m_objectCount; }
     std::int32_t Population() const { return m_population; }
     std::uint32_t NextStepTime() const { return m_nextStepTime; }
+    std::uint64_t StepCount() const { return m_stepCount; }
     Random& Rng() { return m_random; }
     const Clock& TickClock() const { return m_clock; }
 
@@ -95,6 +96,7 @@ private:
     SceneObserver* m_observer = nullptr;
     Random m_random;
     std::uint32_t m_nextStepTime;
+    std::uint64_t m_stepCount = 0;
 
     std::unique_ptr<b2World> m_world;
     b2Body* m_conveyor = nullptr;

@@ -62,6 +62,7 @@ void Scene::StepWorld()
     }
 
     m_world->Step(StepSeconds, SolverIterations, SolverIterations);
+    ++m_stepCount;
 
     // Forces are added after the step: the next step integrates them.
     for (const SceneObject* e = m_firstObject; e; e = e->next) {
