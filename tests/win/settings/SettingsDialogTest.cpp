@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "HostWindow.h"
 #include "Settings.h"
@@ -14,16 +15,23 @@ constexpr int kWorldList = 118;
 constexpr UINT kRunScript = WM_APP + 1;
 constexpr UINT_PTR kWatchdog = 1;
 
+using Step = std::function<void(HWND)>;
+
 // The settings dialog with a test script that runs inside its modal loop once the dialog is
-// up. A watchdog ends a dialog that the script failed to close, so a fault cannot hang the run.
+// up, one step per posted message, so a step runs only while the dialog is still going. A
+// watchdog ends a dialog that the script failed to close, so a fault cannot hang the run.
 class ScriptedSettings : public CSettings {
 public:
-    explicit ScriptedSettings(std::function<void(HWND)> script) : m_script(std::move(script)) {}
+    explicit ScriptedSettings(Step step) : m_steps{std::move(step)} {}
+    explicit ScriptedSettings(std::vector<Step> steps) : m_steps(std::move(steps)) {}
 
     INT_PTR HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == kRunScript) {
-            m_script(hwnd);
+            if (m_stepsRun < m_steps.size()) {
+                m_steps[m_stepsRun++](hwnd);
+                PostMessageW(hwnd, kRunScript, 0, 0);
+            }
             return 1;
         }
         if (message == WM_TIMER && wParam == kWatchdog) {
@@ -44,9 +52,10 @@ public:
     bool m_initialised = false;
     INT_PTR m_initResult = 0;
     bool m_timedOut = false;
+    std::size_t m_stepsRun = 0;
 
 private:
-    std::function<void(HWND)> m_script;
+    std::vector<Step> m_steps;
 };
 
 LRESULT Selection(HWND dialog)
@@ -175,16 +184,18 @@ TEST_F(SettingsDialogTest, CancelWithoutAKeyCreatesNone)
 
 TEST_F(SettingsDialogTest, ListNotificationsNeitherStoreNorClose)
 {
-    bool stillOpen = false;
-    ScriptedSettings dialog([&](HWND hwnd) {
-        SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 1, 0);
-        SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(kWorldList, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(GetDlgItem(hwnd, kWorldList)));
-        stillOpen = IsWindow(hwnd) && IsWindowVisible(hwnd);
-        SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    ScriptedSettings dialog(std::vector<Step>{
+        [](HWND hwnd) {
+            SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 1, 0);
+            SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(kWorldList, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, kWorldList)));
+            SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(kWorldList, CBN_CLOSEUP),
+                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, kWorldList)));
+        },
+        [](HWND hwnd) { SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0); },
     });
     Run(dialog);
-    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(dialog.m_stepsRun, 2u) << "the dialog closed on a list notification";
     EXPECT_FALSE(KeyExists());
 }
 
