@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What one headless run does; filled from the command line.
+struct SimOptions {
+    int world = 0;
+    std::optional<std::uint32_t> seed;      // default: the first clock reading
+    std::optional<std::uint32_t> startMs;   // default: this machine's milliseconds since boot
+    double seconds = 10.0;
+    std::uint32_t tickMs = 50;
+    bool trace = false;
+    std::string png;
+    std::string framesDir;
+    int width = 800;
+    int height = 480;
+    bool help = false;
+};
+
+struct SimOptionsResult {
+    SimOptions options;
+    std::string error;  // empty when the command line was good
+};
+
+SimOptionsResult ParseSimOptions(const std::vector<std::string>& args);
+
+extern const char* const SimUsage;
