@@ -69,6 +69,8 @@ public:
     std::int32_t Population() const { return m_population; }
     std::uint32_t NextStepTime() const { return m_nextStepTime; }
     std::uint64_t StepCount() const { return m_stepCount; }
+    // Wall-clock milliseconds spent inside the physics world's Step, as Box2D's profile reports them.
+    double PhysicsMilliseconds() const { return m_physicsMilliseconds; }
     Random& Rng() { return m_random; }
     const Clock& TickClock() const { return m_clock; }
 
@@ -97,6 +99,7 @@ private:
     Random m_random;
     std::uint32_t m_nextStepTime;
     std::uint64_t m_stepCount = 0;
+    double m_physicsMilliseconds = 0.0;
 
     std::unique_ptr<b2World> m_world;
     b2Body* m_conveyor = nullptr;

@@ -63,6 +63,7 @@ void Scene::StepWorld()
 
     m_world->Step(StepSeconds, SolverIterations, SolverIterations);
     ++m_stepCount;
+    m_physicsMilliseconds += static_cast<double>(m_world->GetProfile().step);
 
     // Forces are added after the step: the next step integrates them.
     for (const SceneObject* e = m_firstObject; e; e = e->next) {

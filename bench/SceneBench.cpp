@@ -1,0 +1,83 @@
+// The cost of one timer tick at steady state, beside the physics steps inside it, and how
+// many simulated seconds each world runs per CPU second.
+#include "RecordingShell.h"
+#include "Scene.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <ctime>
+
+namespace {
+
+constexpr std::uint32_t TickMs = 50;
+
+struct WarmScene {
+    explicit WarmScene(int kind) : clock(1000), scene(clock, shell), world(kind)
+    {
+        scene.Rng().Seed(12345);
+        scene.ResetWorld(world);
+        Run(3 * 60 * 1000);  // three simulated minutes: the population has long reached its cap
+    }
+    void Run(std::uint32_t ms)
+    {
+        for (std::uint32_t t = 0; t < ms; t += TickMs) Tick();
+    }
+    void Tick()
+    {
+        clock.Advance(TickMs);
+        scene.TickScene(world);
+    }
+
+    ManualClock clock;
+    RecordingShell shell;
+    Scene scene;
+    int world;
+};
+
+double CpuSeconds()
+{
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
+}
+
+// Ticks at steady state. The counters split each tick into the physics steps (Box2D's own
+// profile of every Step call) and what the scene adds: spawning, the sweep, the conveyor and
+// the springs.
+void TickAtSteadyState(benchmark::State& state)
+{
+    WarmScene warm(static_cast<int>(state.range(0)));
+    const double physicsBefore = warm.scene.PhysicsMilliseconds();
+    const std::uint64_t stepsBefore = warm.scene.StepCount();
+    double wallMs = 0.0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        warm.Tick();
+        wallMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    }
+    const double ticks = static_cast<double>(state.iterations());
+    const double physicsMs = warm.scene.PhysicsMilliseconds() - physicsBefore;
+    state.counters["steps_per_tick"] = static_cast<double>(warm.scene.StepCount() - stepsBefore) / ticks;
+    state.counters["tick_us"] = wallMs * 1000.0 / ticks;
+    state.counters["physics_us"] = physicsMs * 1000.0 / ticks;
+    state.counters["scene_overhead_pct"] = 100.0 * (wallMs - physicsMs) / physicsMs;
+    state.counters["live_entries"] = warm.scene.ObjectCount();
+}
+
+// Simulated seconds per CPU second, over ten simulated minutes after the warm-up.
+void RealTimeFactor(benchmark::State& state)
+{
+    for (auto _ : state) {
+        WarmScene warm(static_cast<int>(state.range(0)));
+        const double cpuStart = CpuSeconds();
+        warm.Run(10 * 60 * 1000);
+        const double cpu = CpuSeconds() - cpuStart;
+        state.counters["sim_s_per_cpu_s"] = 600.0 / cpu;
+    }
+}
+
+}  // namespace
+
+BENCHMARK(TickAtSteadyState)->ArgName("world")->DenseRange(0, 2)->MinTime(2.0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RealTimeFactor)->ArgName("world")->DenseRange(0, 2)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
