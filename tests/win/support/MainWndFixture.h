@@ -1,0 +1,65 @@
+#pragma once
+
+#include "CurrentWorld.h"
+#include "HostWindow.h"
+#include "LastPlacedShape.h"
+#include "MainWnd.h"
+#include "MessagePump.h"
+#include "RunMode.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Opens a real main window in a chosen run mode and drives it with messages. Each test gets a
+// fresh window; the process-wide values are put back afterwards.
+class MainWndFixture : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        m_window.reset();
+        PumpMessages();
+        RunMode = RunModeKind::Windowed;
+        HostWindow = nullptr;
+        CurrentWorld = 0;
+        LastPlacedShape = ObjectShape::Circle;
+    }
+
+    // Creates the window as the entry point would. Nothing is pumped, so no tick has run yet.
+    HWND Open(RunModeKind mode, int world = 0)
+    {
+        RunMode = mode;
+        CurrentWorld = world;
+        m_window = std::make_unique<CMainWnd>();
+        const bool created = m_window->Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+        EXPECT_TRUE(created);
+        return created ? m_window->GetHwnd() : nullptr;
+    }
+
+    HWND Hwnd() const { return m_window->GetHwnd(); }
+    const Scene& GetScene() const { return m_window->GetScene(); }
+    int Count() const { return GetScene().ObjectCount(); }
+
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        return SendMessageW(Hwnd(), message, wParam, lParam);
+    }
+
+    // Lets the posted messages run; true when the window is gone and the loop would have ended
+    // with exit code 0.
+    bool ClosesWhenPumped()
+    {
+        WPARAM exitCode = 1;
+        const bool quit = PumpMessages(30, &exitCode);
+        return quit && exitCode == 0 && !IsWindow(Hwnd());
+    }
+
+    // Still there after a while of pumping.
+    bool StaysOpen()
+    {
+        const bool quit = PumpMessages(60);
+        return !quit && IsWindow(Hwnd());
+    }
+
+    std::unique_ptr<CMainWnd> m_window;
+};

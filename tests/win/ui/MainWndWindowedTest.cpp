@@ -1,0 +1,188 @@
+#include "MainWndFixture.h"
+
+#include "ResourceIds.h"
+
+#include <box2d/box2d.h>
+
+namespace {
+
+constexpr WPARAM kCascadiumItem = 114;
+constexpr WPARAM kNewtonsCradleItem = 113;
+constexpr WPARAM kPachinkoItem = 116;
+
+LPARAM At(int x, int y)
+{
+    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
+}
+
+bool IsChecked(HWND hwnd, UINT item)
+{
+    return (GetMenuState(GetMenu(hwnd), item, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+b2Shape::Type NewestShape(const Scene& scene)
+{
+    return scene.LastObject()->body->GetFixtureList()->GetType();
+}
+
+class WindowedTest : public MainWndFixture {};
+
+TEST_F(WindowedTest, IsAnOrdinaryWindowWithTheMenuAndTheCheckedWorld)
+{
+    const HWND hwnd = Open(RunModeKind::Windowed, 2);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
+    EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    ASSERT_NE(GetMenu(hwnd), nullptr);
+    EXPECT_TRUE(IsChecked(hwnd, kPachinkoItem));
+    EXPECT_FALSE(IsChecked(hwnd, kCascadiumItem));
+    EXPECT_FALSE(IsChecked(hwnd, kNewtonsCradleItem));
+
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    EXPECT_EQ(window.right - window.left, 800);
+    EXPECT_EQ(window.bottom - window.top, 480);
+    wchar_t title[32] = {};
+    GetWindowTextW(hwnd, title, 32);
+    EXPECT_STREQ(title, L"Cascadium");
+}
+
+TEST_F(WindowedTest, APressDropsOneObjectUnderThePointerAndDraggingLeavesATrail)
+{
+    Open(RunModeKind::Windowed);
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    const int before = Count();
+
+    // The middle of the top row is world (0, 30).
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(client.right / 2, 0));
+    EXPECT_EQ(Count(), before + 1);
+    EXPECT_EQ(GetCapture(), Hwnd());
+    const b2Vec2 dropped = GetScene().LastObject()->body->GetPosition();
+    EXPECT_NEAR(dropped.x, 0.0f, 1e-5f);
+    EXPECT_NEAR(dropped.y, 30.0f, 1e-5f);
+
+    Send(WM_MOUSEMOVE, MK_LBUTTON, At(100, 100));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, At(110, 100));
+    // A captured pointer outside the client area still drops, above or left of the view.
+    Send(WM_MOUSEMOVE, MK_LBUTTON, At(-20, -30));
+    EXPECT_EQ(Count(), before + 4);
+    EXPECT_GT(GetScene().LastObject()->body->GetPosition().y, 30.0f);
+
+    Send(WM_LBUTTONUP, 0, At(110, 100));
+    EXPECT_EQ(GetCapture(), nullptr);
+    Send(WM_MOUSEMOVE, 0, At(120, 100));
+    EXPECT_EQ(Count(), before + 4);
+}
+
+TEST_F(WindowedTest, MovingWithoutTheButtonDropsNothing)
+{
+    Open(RunModeKind::Windowed);
+    const int before = Count();
+    Send(WM_MOUSEMOVE, 0, At(100, 100));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, At(140, 100));
+    EXPECT_EQ(Count(), before);
+}
+
+TEST_F(WindowedTest, DropsAlternateBoxAndCircleAcrossPresses)
+{
+    Open(RunModeKind::Windowed);
+    const b2Shape::Type expected[] = {b2Shape::e_polygon, b2Shape::e_circle, b2Shape::e_polygon, b2Shape::e_circle};
+    for (b2Shape::Type shape : expected) {
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, At(200, 100));
+        Send(WM_LBUTTONUP, 0, At(200, 100));
+        EXPECT_EQ(NewestShape(GetScene()), shape);
+    }
+    EXPECT_EQ(LastPlacedShape, ObjectShape::Circle);
+}
+
+TEST_F(WindowedTest, NothingIsDroppedOnceTheSceneHoldsAHundredEntriesAndTheAlternationPauses)
+{
+    Open(RunModeKind::Windowed);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(200, 100));
+    for (int i = 0; Count() < 100 && i < 200; ++i) Send(WM_MOUSEMOVE, MK_LBUTTON, At(200 + i % 50, 100));
+    ASSERT_EQ(Count(), 100);
+    const ObjectShape paused = LastPlacedShape;
+
+    Send(WM_MOUSEMOVE, MK_LBUTTON, At(300, 120));
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(300, 120));
+    EXPECT_EQ(Count(), 100);
+    EXPECT_EQ(LastPlacedShape, paused);
+}
+
+TEST_F(WindowedTest, KeysAndAltF4DoNothing)
+{
+    Open(RunModeKind::Windowed);
+    const int before = Count();
+    Send(WM_KEYDOWN, VK_ESCAPE, 1);
+    Send(WM_KEYDOWN, VK_SPACE, 1);
+    Send(WM_SYSKEYDOWN, VK_F4, 1 | (static_cast<LPARAM>(KF_ALTDOWN) << 16));
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, At(200, 100));
+    Send(WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(Count(), before);
+    EXPECT_TRUE(StaysOpen());
+}
+
+TEST_F(WindowedTest, WorldItemsRebuildTheWorldAndMoveTheCheckMark)
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Zantrel");
+    const HWND hwnd = Open(RunModeKind::Windowed, 0);
+    const int cascadiumEntries = Count();
+    EXPECT_TRUE(IsChecked(hwnd, kCascadiumItem));
+
+    Send(WM_COMMAND, kNewtonsCradleItem);
+    EXPECT_EQ(CurrentWorld, 1);
+    EXPECT_TRUE(IsChecked(hwnd, kNewtonsCradleItem));
+    EXPECT_FALSE(IsChecked(hwnd, kCascadiumItem));
+    EXPECT_FALSE(IsChecked(hwnd, kPachinkoItem));
+    EXPECT_NE(Count(), cascadiumEntries);
+
+    Send(WM_COMMAND, kPachinkoItem);
+    EXPECT_EQ(CurrentWorld, 2);
+    EXPECT_TRUE(IsChecked(hwnd, kPachinkoItem));
+    EXPECT_FALSE(IsChecked(hwnd, kNewtonsCradleItem));
+
+    // Choosing the world already shown starts it afresh.
+    Send(WM_COMMAND, kCascadiumItem);
+    EXPECT_EQ(Count(), cascadiumEntries);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(200, 100));
+    Send(WM_LBUTTONUP, 0, At(200, 100));
+    ASSERT_EQ(Count(), cascadiumEntries + 1);
+    Send(WM_COMMAND, kCascadiumItem);
+    EXPECT_EQ(Count(), cascadiumEntries);
+    EXPECT_TRUE(IsChecked(hwnd, kCascadiumItem));
+
+    // The menu never stores the choice.
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Zantrel\\Cascadium", 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+}
+
+TEST_F(WindowedTest, OtherCommandsChangeNothing)
+{
+    Open(RunModeKind::Windowed, 1);
+    const int before = Count();
+    for (WPARAM id : {105, 110, 112, 115, 117, 200, 1})
+        Send(WM_COMMAND, id);
+    EXPECT_EQ(CurrentWorld, 1);
+    EXPECT_EQ(Count(), before);
+    EXPECT_TRUE(StaysOpen());
+}
+
+TEST_F(WindowedTest, FileExitClosesTheWindowAndEndsTheLoopWithExitCodeZero)
+{
+    Open(RunModeKind::Windowed);
+    Send(WM_COMMAND, IDM_EXIT);
+    EXPECT_TRUE(ClosesWhenPumped());
+}
+
+TEST_F(WindowedTest, TheTimerRunsTheScene)
+{
+    Open(RunModeKind::Windowed, 0);
+    const int before = Count();
+    // About twenty ticks: the spawner adds objects, drawn on every tick.
+    PumpMessages(1000);
+    EXPECT_GT(Count(), before);
+}
+
+}  // namespace
