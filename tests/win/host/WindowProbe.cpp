@@ -3,7 +3,10 @@
 // Usage: WindowProbe wait   <class|-> <title|-> <timeout ms>   prints "<handle> <owner>"
 //        WindowProbe absent <class|-> <title|->                 exit 0 when no such window exists
 //        WindowProbe close  <class|-> <title|->                 the caption's close button
-// Exit code 0 on success, 1 otherwise.
+//        WindowProbe run    <program> <argument text>           starts the program with exactly
+//                                                               that argument text, waits for it
+//                                                               and exits with its exit code
+// Otherwise the exit code is 0 on success, 1 on failure.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,6 +23,27 @@ const wchar_t* OrNull(const wchar_t* text)
 HWND Find(const wchar_t* className, const wchar_t* title)
 {
     return FindWindowW(OrNull(className), OrNull(title));
+}
+
+// Unix command lines cannot say "/p   1234" or a leading quotation mark as one argument text,
+// so the program is started from here with the text placed verbatim after its name.
+int Run(const wchar_t* program, const wchar_t* arguments)
+{
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        std::fprintf(stderr, "WindowProbe: cannot start the program\n");
+        return 1;
+    }
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(exitCode);
 }
 
 } // namespace
@@ -45,6 +69,8 @@ int wmain(int argc, wchar_t** argv)
         } while (GetTickCount() - start < timeout);
         return 1;
     }
+    if (command == L"run")
+        return Run(argv[2], argv[3]);
     if (command == L"absent")
         return Find(argv[2], argv[3]) ? 1 : 0;
     if (command == L"close") {

@@ -1,0 +1,64 @@
+// The entry point: reads the stored world and the argument text, then runs either the settings
+// dialog or the main window until it closes. The exit code is 0 on every path.
+#include "StoredWorld.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <memory>
+#include <string>
+
+#include "CommandLine.h"
+#include "CurrentWorld.h"
+#include "HostWindow.h"
+#include "MainWnd.h"
+#include "NormaliseWorld.h"
+#include "RunMode.h"
+#include "Settings.h"
+
+namespace {
+
+void ReadArguments(const wchar_t* arguments)
+{
+    const std::u16string text(arguments, arguments + std::wcslen(arguments));
+    const StartupRequest request = ParseCommandLine(text);
+    RunMode = request.mode;
+    // The number is a 32-bit handle value; widen it with its sign as the system does.
+    HostWindow = reinterpret_cast<HWND>(static_cast<LONG_PTR>(request.host));
+}
+
+std::unique_ptr<CWnd> CreateModeObject()
+{
+    if (RunMode == RunModeKind::Configure)
+        return std::make_unique<CSettings>();
+    return std::make_unique<CMainWnd>();
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR arguments, int nCmdShow)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    StoredWorld = NormaliseWorld(StoredWorld);
+    CurrentWorld = StoredWorld;
+
+    ReadArguments(arguments ? arguments : L"");
+
+    const std::unique_ptr<CWnd> window = CreateModeObject();
+    if (!window->Create(hInstance, nCmdShow))
+        return 0;
+    // The settings dialog is modal: it has been shown, answered and closed inside Create.
+    if (RunMode == RunModeKind::Configure)
+        return 0;
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,82 @@
+# Shared by the end-to-end scripts tests/win/e2e-*.sh; sourced, not run.
+# Expects DISPLAY, WINEPREFIX and CASCADIUM_BIN_DIR (the folder of the 64-bit Cascadium.scr).
+set -uo pipefail
+
+: "${CASCADIUM_BIN_DIR:?the folder of Cascadium.scr}" "${DISPLAY:?an X display}" "${WINEPREFIX:?a throwaway wine prefix}"
+export WINEDEBUG=${WINEDEBUG:--all}
+
+wine=/usr/lib/wine/wine64
+scr="Z:$CASCADIUM_BIN_DIR/Cascadium.scr"
+probe="$CASCADIUM_BIN_DIR/tests/win/host/WindowProbe.exe"
+preview_host="$CASCADIUM_BIN_DIR/tests/win/host/PreviewHost.exe"
+registry_key='HKCU\Software\Zantrel\Cascadium'
+
+e2e_failures=0
+started_pid=""
+exit_code=""
+
+check() { # check <description> <command...>
+  local what=$1; shift
+  if "$@"; then echo "  ok: $what"; else echo "  FAIL: $what"; e2e_failures=$((e2e_failures + 1)); fi
+}
+
+# Starts the saver with exactly this argument text; its exit code is collected by finish.
+start_saver() {
+  "$wine" "$probe" run "$scr" "$1" &
+  started_pid=$!
+}
+
+# Waits at most <seconds> for the started saver and sets exit_code to its exit code, or to
+# "timeout" after ending it. Not for a command substitution: only this shell can wait for it.
+finish() {
+  local seconds=$1 waited=0
+  while kill -0 "$started_pid" 2>/dev/null && [ $waited -lt $((seconds * 10)) ]; do
+    sleep 0.1; waited=$((waited + 1))
+  done
+  if kill -0 "$started_pid" 2>/dev/null; then
+    kill "$started_pid" 2>/dev/null
+    "$wine" "$probe" close CascadiumClass - >/dev/null 2>&1
+    "$wine" "$probe" close '#32770' Settings >/dev/null 2>&1
+    wait "$started_pid" 2>/dev/null
+    exit_code=timeout
+    return
+  fi
+  wait "$started_pid"
+  exit_code=$?
+}
+
+probe() { "$wine" "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# The X window of the given exact title, waiting up to <seconds>; empty when none appears.
+x_window() {
+  local title=$1 seconds=$2 id="" waited=0
+  while [ -z "$id" ] && [ $waited -lt $((seconds * 10)) ]; do
+    id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] || { sleep 0.1; waited=$((waited + 1)); }
+  done
+  echo "$id"
+}
+
+# "WIDTHxHEIGHT+X+Y" of an X window, in root coordinates.
+x_geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "${WIDTH}x${HEIGHT}+${X}+${Y}"
+}
+
+screen_geometry() {
+  echo "$(xdotool getdisplaygeometry | tr ' ' x)+0+0"
+}
+
+reg_clear() { "$wine" reg delete 'HKCU\Software\Zantrel' /f >/dev/null 2>&1; true; }
+reg_store() { "$wine" reg add "$registry_key" /v World /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+# Prints the stored "World" as "REG_DWORD 0x.." or "none".
+reg_world() {
+  local line
+  line=$("$wine" reg query "$registry_key" /v World 2>/dev/null | tr -d '\r' | grep -E '^\s+World\s')
+  if [ -n "$line" ]; then echo "$line" | awk '{print $2, $3}'; else echo none; fi
+}
+
+e2e_result() {
+  if [ $e2e_failures -eq 0 ]; then echo "passed"; exit 0; fi
+  echo "$e2e_failures check(s) failed"; exit 1
+}
