@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# End to end: the 64-bit program in its plain window shows the Cascadium world (black
+# background, navy shelves, grey objects) and File, Exit ends it with exit code 0.
+# Needs DISPLAY and WINEPREFIX; CASCADIUM_BIN_DIR is the folder of Cascadium.scr.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+bin_dir=${CASCADIUM_BIN_DIR:-$root/build/win64}
+scr="$bin_dir/Cascadium.scr"
+wine=${WINE:-/usr/lib/wine/wine64}
+work=$(mktemp -d)
+pid=""
+
+fail() {
+  echo "e2e-windowed: FAIL: $*"
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -rf "$work"
+  exit 1
+}
+
+[ -f "$scr" ] || fail "no program at $scr"
+[ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
+
+# A stored world from an earlier run must not choose the world shown.
+"$wine" reg delete 'HKCU\SOFTWARE\Zantrel' /f >/dev/null 2>&1
+
+"$wine" "$scr" >"$work/program.log" 2>&1 &
+pid=$!
+
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^Cascadium$' 2>/dev/null | head -n 1)
+  [ -n "$window" ] && break
+  kill -0 "$pid" 2>/dev/null || fail "the program ended before showing its window"
+  sleep 0.2
+done
+[ -n "$window" ] || fail "no window titled Cascadium appeared"
+
+# Let objects spawn and fall onto the shelves.
+sleep 4
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xwd -root -silent >"$work/screen.xwd" || fail "no screenshot"
+# The lower three quarters of the window, inset from its edges: client area only, no menu bar.
+crop_w=$((WIDTH - 20))
+crop_h=$((HEIGHT * 3 / 4 - 10))
+crop_y=$((Y + HEIGHT / 4))
+convert "xwd:$work/screen.xwd" -crop "${crop_w}x${crop_h}+$((X + 10))+${crop_y}" +repage "$work/client.png" ||
+  fail "cannot crop the screenshot"
+convert "$work/client.png" -format %c histogram:info:- >"$work/histogram.txt"
+
+count_of() {  # pixels of an exact colour, given as RRGGBB
+  awk -v c="#$1" 'toupper($0) ~ toupper(c) { gsub(":", "", $1); n += $1 } END { print n + 0 }' "$work/histogram.txt"
+}
+total=$((crop_w * crop_h))
+black=$(count_of 000000)
+navy=$(count_of 000080)
+# Grey: any colour with equal red, green and blue between 0x40 and 0xF0 (object fills and lines).
+grey=$(awk '{ gsub(":", "", $1); split($2, c, /[(),]/);
+              if (c[2] == c[3] && c[3] == c[4] && c[2] >= 64 && c[2] <= 240) n += $1 } END { print n + 0 }' \
+       "$work/histogram.txt")
+
+[ "$black" -gt $((total / 2)) ] || fail "background not black ($black of $total pixels black)"
+[ "$navy" -gt 500 ] || fail "no navy shelf ($navy pixels of 000080)"
+[ "$grey" -gt 20 ] || fail "no grey objects ($grey grey pixels)"
+
+# File, Exit through the keyboard: Alt+F opens the File menu, X chooses Exit.
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+
+status=""
+for _ in $(seq 75); do
+  if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"
+    status=$?
+    break
+  fi
+  sleep 0.2
+done
+[ -n "$status" ] || fail "the program did not end after File, Exit"
+pid=""
+[ "$status" -eq 0 ] || fail "exit code $status"
+
+rm -rf "$work"
+echo "e2e-windowed: ok (black $black, navy $navy, grey $grey of $total pixels; exit code 0)"
