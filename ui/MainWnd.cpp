@@ -31,10 +31,8 @@ constexpr int WindowHeight = 480;
 constexpr int MouseTolerance = 4;
 }  // namespace
 
-CMainWnd::CMainWnd() : m_scene(m_clock, *this)
-{
-    std::srand(GetTickCount());
-}
+// The scene seeds its random generator and its step clock from the tick counter.
+CMainWnd::CMainWnd() : m_scene(m_clock, *this) {}
 
 CMainWnd::~CMainWnd()
 {
