@@ -1,3 +1,4 @@
+#include "BodyBuilding.h"
 #include "Scene.h"
 #include "SceneColors.h"
 
@@ -8,31 +9,21 @@ void Scene::BuildShelves()
     for (const auto& side : sides) {
         const int s = side[0];
         const int n = side[1];
-        b2BodyDef def;
-        def.position.Set(static_cast<float>(21 * s),
-                         static_cast<float>((static_cast<double>(0.2f) * n + static_cast<double>(0.55f)) * 30));
-        def.angle = static_cast<float>(s * 15 * static_cast<double>(3.1415925f) / 180);
-        b2Body* shelf = m_world->CreateBody(&def);
+        const auto y = static_cast<float>((static_cast<double>(0.2f) * n + static_cast<double>(0.55f)) * 30);
+        const auto angle = static_cast<float>(s * 15 * static_cast<double>(3.1415925f) / 180);
+        b2Body* shelf = CreateBodyAt(*m_world, b2_staticBody, static_cast<float>(21 * s), y, angle);
 
-        b2FixtureDef fixture;
-        fixture.restitution = 0.0f;
-        fixture.density = 0.0f;
-
+        // A bar 45 long and 1.7 thick with a half-disc at each end.
         b2CircleShape end;
         end.m_radius = 0.85f;
-        fixture.shape = &end;
-        fixture.friction = 0.2f;
         end.m_p.Set(22.5f, 0.0f);
-        shelf->CreateFixture(&fixture);
+        AddShape(*shelf, end, 0.2f, 0.0f, 0.0f);
         end.m_p.Set(-22.5f, 0.0f);
-        shelf->CreateFixture(&fixture);
-
+        AddShape(*shelf, end, 0.2f, 0.0f, 0.0f);
         b2PolygonShape bar;
         bar.SetAsBox(22.5f, 0.85f);
-        fixture.shape = &bar;
-        fixture.friction = 0.1f;
-        shelf->CreateFixture(&fixture);
+        AddShape(*shelf, bar, 0.1f, 0.0f, 0.0f);
 
-        NewScenery(shelf, SceneryFill, SceneryLine);
+        NewPermanentEntry(shelf, SceneryFill, SceneryLine);
     }
 }

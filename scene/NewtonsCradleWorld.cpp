@@ -1,3 +1,4 @@
+#include "BodyBuilding.h"
 #include "Scene.h"
 #include "SceneColors.h"
 
@@ -13,41 +14,20 @@ void Scene::BuildCradle()
     for (int k = -5; k <= 5; ++k) {
         const float x = static_cast<float>(k) * 2.05f;
 
-        SceneObject* ball = AcquireObject();
-        ball->owner = this;
-        ball->permanent = true;
-        ball->fillColor = CradleBallFill;
-        ball->lineColor = SceneryLine;
-        b2BodyDef ballDef;
-        ballDef.type = b2_dynamicBody;
-        ballDef.position.Set(x, 10.0f);
-        b2Body* ballBody = m_world->CreateBody(&ballDef);
+        b2Body* ballBody = CreateBodyAt(*m_world, b2_dynamicBody, x, 10.0f);
         b2CircleShape ballShape;
         ballShape.m_radius = 1.0f;
-        b2FixtureDef ballFixture;
-        ballFixture.shape = &ballShape;
-        ballFixture.density = 1000.0f;
-        ballFixture.friction = 0.5f;
-        ballFixture.restitution = 1.0f;
-        ballBody->CreateFixture(&ballFixture);
-        ball->body = ballBody;
-        LinkObject(ball);
+        AddShape(*ballBody, ballShape, 0.5f, 1.0f, 1000.0f);
+        NewPermanentEntry(ballBody, CradleBallFill, SceneryLine);
 
         if (k + 5 < left) ballBody->SetLinearVelocity(b2Vec2(-12.0f, 0.0f));
         if (5 - k < right) ballBody->SetLinearVelocity(b2Vec2(12.0f, 0.0f));
 
         // The anchor has no entry: it is neither drawn nor removed before the world goes.
-        b2BodyDef anchorDef;
-        anchorDef.position.Set(x, 20.0f);
-        b2Body* anchor = m_world->CreateBody(&anchorDef);
+        b2Body* anchor = CreateBodyAt(*m_world, b2_staticBody, x, 20.0f);
         b2CircleShape pivot;
         pivot.m_radius = 0.01f;
-        b2FixtureDef pivotFixture;
-        pivotFixture.shape = &pivot;
-        pivotFixture.friction = 0.2f;
-        pivotFixture.restitution = 0.0f;
-        pivotFixture.density = 0.0f;
-        anchor->CreateFixture(&pivotFixture);
+        AddShape(*anchor, pivot, 0.2f, 0.0f, 0.0f);
         if (k == -5) firstAnchor = anchor;
         if (k == 5) lastAnchor = anchor;
 

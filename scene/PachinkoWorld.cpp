@@ -1,3 +1,4 @@
+#include "BodyBuilding.h"
 #include "Scene.h"
 #include "SceneColors.h"
 
@@ -7,9 +8,7 @@ constexpr int PinsPerBody = 50;
 
 b2Body* NewPinBody(b2World& world)
 {
-    b2BodyDef def;
-    def.position.Set(0.0f, 0.0f);
-    return world.CreateBody(&def);
+    return CreateBodyAt(world, b2_staticBody, 0.0f, 0.0f);
 }
 
 }  // namespace
@@ -19,11 +18,6 @@ void Scene::BuildPins()
 {
     b2CircleShape pin;
     pin.m_radius = 0.25f;
-    b2FixtureDef fixture;
-    fixture.shape = &pin;
-    fixture.friction = 0.0f;
-    fixture.restitution = 1.0f;
-    fixture.density = 0.0f;
 
     b2Body* body = NewPinBody(*m_world);
     int pinsOnBody = 0;
@@ -32,14 +26,14 @@ void Scene::BuildPins()
         const float shift = shifted ? 1.5f : 0.0f;
         for (float x = -30.0f; x < 30.0f; x += 3.0f) {
             pin.m_p.Set(x + shift, y);
-            body->CreateFixture(&fixture);
+            AddShape(*body, pin, 0.0f, 1.0f, 0.0f);
             if (++pinsOnBody == PinsPerBody) {
-                NewScenery(body, SceneryFill, SceneryLine);
+                NewPermanentEntry(body, SceneryFill, SceneryLine);
                 body = NewPinBody(*m_world);
                 pinsOnBody = 0;
             }
         }
         shifted = !shifted;
     }
-    if (pinsOnBody > 0) NewScenery(body, SceneryFill, SceneryLine);
+    if (pinsOnBody > 0) NewPermanentEntry(body, SceneryFill, SceneryLine);
 }

@@ -1,7 +1,8 @@
+#include "BodyBuilding.h"
 #include "Scene.h"
 #include "SceneColors.h"
 
-SceneObject* Scene::NewScenery(b2Body* body, ColorRef fill, ColorRef line)
+SceneObject* Scene::NewPermanentEntry(b2Body* body, ColorRef fill, ColorRef line)
 {
     SceneObject* e = AcquireObject();
     e->owner = this;
@@ -51,32 +52,17 @@ void Scene::ResetWorld(int world)
     m_world->SetAllowSleeping(true);
     m_world->SetDestructionListener(this);
 
-    b2BodyDef groundDef;
-    groundDef.position.Set(0.0f, -10.0f);
-    b2Body* ground = m_world->CreateBody(&groundDef);
+    b2Body* ground = CreateBodyAt(*m_world, b2_staticBody, 0.0f, -10.0f);
     b2PolygonShape groundBox;
     groundBox.SetAsBox(50.0f, 9.0f);
-    b2FixtureDef groundFixture;
-    groundFixture.shape = &groundBox;
-    groundFixture.friction = 0.0f;  // the conveyor slides on it freely
-    groundFixture.restitution = 0.0f;
-    groundFixture.density = 0.0f;
-    ground->CreateFixture(&groundFixture);
-    NewScenery(ground, SceneryFill, SceneryLine);
+    AddShape(*ground, groundBox, 0.0f, 0.0f, 0.0f);  // frictionless: the conveyor slides on it
+    NewPermanentEntry(ground, SceneryFill, SceneryLine);
 
-    b2BodyDef conveyorDef;
-    conveyorDef.type = b2_dynamicBody;
-    conveyorDef.position.Set(0.0f, -0.5f);
-    b2Body* conveyor = m_world->CreateBody(&conveyorDef);
+    b2Body* conveyor = CreateBodyAt(*m_world, b2_dynamicBody, 0.0f, -0.5f);
     b2PolygonShape slab;
     slab.SetAsBox(50.0f, 0.5f);
-    b2FixtureDef slabFixture;
-    slabFixture.shape = &slab;
-    slabFixture.density = 1.0f;
-    slabFixture.friction = 1.0f;
-    slabFixture.restitution = 0.0f;
-    conveyor->CreateFixture(&slabFixture);
-    NewScenery(conveyor, SceneryFill, SceneryLine);
+    AddShape(*conveyor, slab, 1.0f, 0.0f, 1.0f);
+    NewPermanentEntry(conveyor, SceneryFill, SceneryLine);
     m_conveyor = conveyor;
 
     m_shell.CheckWorldItem(CmdCascadium, false);

@@ -1,5 +1,7 @@
 #include "Scene.h"
 
+#include "BodyBuilding.h"
+
 #include <cmath>
 
 Scene::Scene(const Clock& clock, SceneShell& shell)
@@ -38,28 +40,18 @@ b2Body* Scene::CreateObject(float halfWidthOrRadius, float halfHeight, float den
                             float x, float y, ObjectShape shape, std::int32_t weight)
 {
     const float angle = angleDegrees * 0.017453292f;
-
-    b2BodyDef bodyDef;
-    bodyDef.type = b2_dynamicBody;
-    bodyDef.position.Set(x, y);
-    bodyDef.angle = shape == ObjectShape::Box ? angle : 0.0f;
-    b2Body* body = m_world->CreateBody(&bodyDef);
-
-    b2FixtureDef fixture;
-    fixture.density = density;
-    fixture.restitution = 0.1f;
-    b2PolygonShape box;
-    b2CircleShape circle;
+    b2Body* body;
     if (shape == ObjectShape::Box) {
+        body = CreateBodyAt(*m_world, b2_dynamicBody, x, y, angle);
+        b2PolygonShape box;
         box.SetAsBox(halfWidthOrRadius, halfHeight);
-        fixture.shape = &box;
-        fixture.friction = 0.3f;
+        AddShape(*body, box, 0.3f, 0.1f, density);
     } else {
+        body = CreateBodyAt(*m_world, b2_dynamicBody, x, y);  // a circle ignores the angle
+        b2CircleShape circle;
         circle.m_radius = halfWidthOrRadius;
-        fixture.shape = &circle;
-        fixture.friction = 1.0f;
+        AddShape(*body, circle, 1.0f, 0.1f, density);
     }
-    body->CreateFixture(&fixture);  // also computes the mass from the fixture
 
     SceneObject* e = AcquireObject();
     e->owner = this;

@@ -84,7 +84,7 @@ public:
     void SetPopulation(std::int32_t population) { m_population = population; }
 
 private:
-    SceneObject* NewScenery(b2Body* body, ColorRef fill, ColorRef line);
+    SceneObject* NewPermanentEntry(b2Body* body, ColorRef fill, ColorRef line);
     SceneObject* NewJointEntry(b2Joint* joint, ColorRef line);
     b2Joint* CreateRigidJoint(b2Body* a, b2Body* b, bool collideConnected);
     void SpawnSingle(ObjectShape shape);
