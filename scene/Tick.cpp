@@ -30,6 +30,8 @@ bool IsLater(std::uint32_t a, std::uint32_t b)
 
 void Scene::TickScene(int world)
 {
+    if (!m_world) return;  // nothing to move before the first world is built
+
     if (world == NewtonsCradle && m_firstObject && m_clock.Now() - m_firstObject->createdAt > CradlePeriodMs) {
         ResetWorld(world);
         return;

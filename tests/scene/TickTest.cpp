@@ -73,6 +73,18 @@ TEST_F(Tick, LongPausesAreBoundedAndResynchronised)
     EXPECT_TRUE(after == 3 || after == 4) << after;
 }
 
+TEST(TickWithoutWorld, DoesNothing)
+{
+    ManualClock clock(100);
+    RecordingShell shell;
+    Scene scene(clock, shell);
+    clock.Advance(1000);
+    scene.TickScene(Cascadium);
+    EXPECT_EQ(scene.StepCount(), 0u);
+    EXPECT_EQ(scene.ObjectCount(), 0);
+    EXPECT_EQ(shell.redraws, 0);
+}
+
 TEST_F(Tick, SwitchingWorldsKeepsTheStepClock)
 {
     const std::uint32_t next = scene.NextStepTime();
