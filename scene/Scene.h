@@ -74,8 +74,8 @@ public:
     Random& Rng() { return m_random; }
     const Clock& TickClock() const { return m_clock; }
 
-    // How many records and springs were ever allocated: they never shrink, and stop growing
-    // once the scene reaches its steady state.
+    // How many records and springs were ever allocated: they never shrink, and grow only when
+    // more of them are in use at once than ever before.
     std::size_t ObjectRecordsAllocated() const { return m_objectRecords.size(); }
     std::size_t SpringRecordsAllocated() const { return m_springRecords.size(); }
 
