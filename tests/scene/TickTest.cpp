@@ -15,6 +15,18 @@ protected:
         scene.TickScene(world);
         return static_cast<int>(scene.StepCount() - before);
     }
+
+    // A spring of the chains' strength between two light discs at height 20.
+    Spring SpringBetweenDiscsAt(float xA, float xB, float restLength)
+    {
+        Spring spring;
+        spring.bodyA = scene.CreateObject(0.5f, 0.5f, 1.0f, 0.0f, xA, 20.0f, ObjectShape::Circle, 1);
+        spring.bodyB = scene.CreateObject(0.5f, 0.5f, 1.0f, 0.0f, xB, 20.0f, ObjectShape::Circle, 0);
+        spring.stiffness = 500.0f;
+        spring.damping = 10.0f;
+        spring.restLength = restLength;
+        return spring;
+    }
 };
 
 TEST_F(Tick, FiftyMillisecondsRunThreeOrFourSteps)
@@ -138,14 +150,9 @@ TEST_F(Tick, ConveyorDrivesLeftAndWrapsBelowMinusTen)
 
 TEST_F(Tick, SpringForcePullsStretchedAndPushesCompressedBodies)
 {
-    b2Body* a = scene.CreateObject(0.5f, 0.5f, 1.0f, 0.0f, 0.0f, 20.0f, ObjectShape::Circle, 1);
-    b2Body* b = scene.CreateObject(0.5f, 0.5f, 1.0f, 0.0f, 3.0f, 20.0f, ObjectShape::Circle, 0);
-    Spring spring;
-    spring.bodyA = a;
-    spring.bodyB = b;
-    spring.stiffness = 500.0f;
-    spring.damping = 10.0f;
-    spring.restLength = 2.0f;  // stretched by 1: pull together with 500
+    Spring spring = SpringBetweenDiscsAt(0.0f, 3.0f, 2.0f);  // stretched by 1: pull together with 500
+    b2Body* a = spring.bodyA;
+    b2Body* b = spring.bodyB;
     a->SetAwake(false);
 
     Scene::ApplySpringForce(spring);
@@ -170,17 +177,10 @@ TEST_F(Tick, SpringForcePullsStretchedAndPushesCompressedBodies)
 
 TEST_F(Tick, SpringBetweenCoincidentOriginsStaysFinite)
 {
-    b2Body* a = scene.CreateObject(0.5f, 0.5f, 1.0f, 0.0f, 5.0f, 20.0f, ObjectShape::Circle, 1);
-    b2Body* b = scene.CreateObject(0.5f, 0.5f, 1.0f, 0.0f, 5.0f, 20.0f, ObjectShape::Circle, 0);
-    Spring spring;
-    spring.bodyA = a;
-    spring.bodyB = b;
-    spring.stiffness = 500.0f;
-    spring.damping = 10.0f;
-    spring.restLength = 1.0f;
+    const Spring spring = SpringBetweenDiscsAt(5.0f, 5.0f, 1.0f);
     Scene::ApplySpringForce(spring);
     scene.World()->Step(1.0f / 60.0f, 5, 5);
-    for (const b2Body* body : {a, b}) {
+    for (const b2Body* body : {spring.bodyA, spring.bodyB}) {
         EXPECT_TRUE(std::isfinite(body->GetPosition().x));
         EXPECT_TRUE(std::isfinite(body->GetLinearVelocity().x));
         EXPECT_TRUE(std::isfinite(body->GetLinearVelocity().y));
