@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# End to end: the 64-bit program in its plain window shows the Cascadium world (black
+# End to end: the program in its plain window shows the Cascadium world (black
 # background, navy shelves, grey objects) and File, Exit ends it with exit code 0.
-# Needs DISPLAY and WINEPREFIX; CASCADIUM_BIN_DIR is the folder of Cascadium.scr.
+# Run through scripts/wine-test: DISPLAY, WINEPREFIX and CASCADIUM_BIN_DIR (the folder of Cascadium.scr).
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)

@@ -1,5 +1,6 @@
 # Shared by the end-to-end scripts tests/win/e2e-*.sh; sourced, not run.
-# Expects DISPLAY, WINEPREFIX and CASCADIUM_BIN_DIR (the folder of the 64-bit Cascadium.scr).
+# Run through scripts/wine-test, which sets DISPLAY (a private Xvfb), WINEPREFIX (a throwaway
+# prefix) and CASCADIUM_BIN_DIR (the folder of the Cascadium.scr under test, 32-bit or 64-bit).
 set -uo pipefail
 
 : "${CASCADIUM_BIN_DIR:?the folder of Cascadium.scr}" "${DISPLAY:?an X display}" "${WINEPREFIX:?a throwaway wine prefix}"
