@@ -3,6 +3,7 @@
 // body went NaN. Records are recycled: they grow only when more entries are live at once than
 // ever before, so each count matches its peak of live entries.
 #include "RecordingShell.h"
+#include "RunProgress.h"
 #include "Scene.h"
 
 #include <algorithm>
@@ -57,6 +58,8 @@ int main(int argc, char** argv)
         return 2;
     }
     bool clean = true;
+    const std::uint64_t hourMs = 3600u * 1000u;
+    RunProgress progress("cascadium-soak", 3u * static_cast<std::uint64_t>(hours) * hourMs);
     for (int world = 0; world < 3; ++world) {
         ManualClock clock(1000);
         RecordingShell shell;
@@ -69,10 +72,13 @@ int main(int argc, char** argv)
         std::size_t firstHourRecords = 0;
         std::size_t firstHourSprings = 0;
         for (int hour = 1; hour <= hours; ++hour) {
+            const std::uint64_t hoursDone = static_cast<std::uint64_t>(world * hours + hour - 1);
             for (int tick = 0; tick < 3600 * 20; ++tick) {
                 clock.Advance(50);
                 scene.TickScene(world);
+                progress.Report(hoursDone * hourMs + static_cast<std::uint64_t>(tick + 1) * 50u);
             }
+            progress.Erase();
             const bool finite = AllFinite(*scene.World());
             clean = clean && finite;
             if (hour == 1) {

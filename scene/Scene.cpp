@@ -145,8 +145,7 @@ void Scene::SayGoodbye(b2Joint* joint)
 {
     for (SceneObject* e = m_firstObject; e; e = e->next) {
         if (e->joint == joint) {
-            e->joint = nullptr;
-            RemoveObject(e);
+            RemoveObject(e);  // the joint is still whole here, so the observer sees what goes
             return;
         }
     }

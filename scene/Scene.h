@@ -52,7 +52,10 @@ public:
     void SpawnRigidCluster(int jointCount);
     void SpawnSpringChain();
 
-    // The timer tick and its parts.
+    // The timer tick and its parts. A tick runs at most MaxCatchUpMs of missed wall clock (125
+    // steps); after a longer pause (sleep, hibernation, a modal loop) the step clock is
+    // resynchronised instead of replaying the gap.
+    static constexpr std::int32_t MaxCatchUpMs = 2000;
     void TickScene(int world);
     void CullObjects();
     void StepWorld();

@@ -14,7 +14,8 @@ enum class RemovalReason {
 const char* RemovalReasonName(RemovalReason reason);
 
 // Optional listener for entries entering and leaving the live list (the headless simulator's
-// trace). Called synchronously, before a removed entry's body is destroyed.
+// trace). Called synchronously, before a removed entry lets go of anything: its body, joint or
+// spring can still be read.
 class SceneObserver {
 public:
     virtual ~SceneObserver() = default;

@@ -6,9 +6,6 @@ constexpr std::uint32_t CradlePeriodMs = 60000;
 constexpr std::uint32_t StepPeriodMs = 16;
 constexpr float StepSeconds = 1.0f / 60.0f;
 constexpr int SolverIterations = 5;
-// A tick runs at most this much missed wall clock (125 steps); after a longer pause (sleep,
-// hibernation, a modal loop) the step clock is resynchronised instead of replaying the gap.
-constexpr std::int32_t MaxCatchUpMs = 2000;
 
 constexpr float ConveyorSpeed = -3.0f;
 constexpr float ConveyorWrapX = -10.0f;

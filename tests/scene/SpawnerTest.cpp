@@ -1,8 +1,10 @@
+#include "support/FixtureMaterial.h"
 #include "support/SceneFixture.h"
 
 #include <cmath>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -102,24 +104,56 @@ TEST_F(Spawner, FullPopulationDrawsNothing)
     EXPECT_EQ(scene.ObjectCount(), 25);
 }
 
-TEST_F(Spawner, EveryKindAddsOneToThePopulation)
+TEST_F(Spawner, EveryKindAddsOneToThePopulationAndItsMaterial)
 {
     scene.ResetWorld(Cascadium);
-    const std::function<void()> kinds[] = {
-        [&] { scene.SpawnCircle(); },
-        [&] { scene.SpawnBox(); },
-        [&] { scene.SpawnRigidCluster(1); },
-        [&] { scene.SpawnRigidCluster(3); },
-        [&] { scene.SpawnRigidCluster(6); },
-        [&] { scene.SpawnSpringChain(); },
+    struct Kind {
+        std::function<void()> spawn;
+        int entriesAdded;
+        int bodiesAdded;
+        std::optional<ObjectShape> single;  // empty: a group of equal circles
     };
-    const int entriesAdded[] = {1, 1, 3, 6, 10, 7};
+    const Kind kinds[] = {
+        {[&] { scene.SpawnCircle(); }, 1, 1, ObjectShape::Circle},
+        {[&] { scene.SpawnBox(); }, 1, 1, ObjectShape::Box},
+        {[&] { scene.SpawnRigidCluster(1); }, 3, 2, std::nullopt},
+        {[&] { scene.SpawnRigidCluster(3); }, 6, 3, std::nullopt},
+        {[&] { scene.SpawnRigidCluster(6); }, 10, 4, std::nullopt},
+        {[&] { scene.SpawnSpringChain(); }, 7, 4, std::nullopt},
+    };
     for (int i = 0; i < 6; ++i) {
+        const Kind& kind = kinds[i];
+        // Sizes and density come from the draws: a single's x, angle, density, second size and
+        // first size; a group's radius and density first.
+        Random draws = scene.Rng();
+        FixtureMaterial expected{};
+        if (kind.single) {
+            draws.Next();
+            draws.Next();
+            const float density = draws.Real(100.0f, 1.0f);
+            const float second = draws.Real(0.95f, 0.05f);
+            const float first = draws.Real(0.95f, 0.05f);
+            expected = *kind.single == ObjectShape::Box ? BoxOf(first, second, 0.3f, 0.1f, density)
+                                                        : CircleOf(first, 1.0f, 0.1f, density);
+        } else {
+            const float radius = draws.Real(0.95f, 0.05f);
+            expected = CircleOf(radius, 1.0f, 0.1f, draws.Real(100.0f, 1.0f));
+        }
+
         const int population = scene.Population();
         const int count = scene.ObjectCount();
-        kinds[i]();
+        kind.spawn();
         EXPECT_EQ(scene.Population(), population + 1) << i;
-        EXPECT_EQ(scene.ObjectCount(), count + entriesAdded[i]) << i;
+        EXPECT_EQ(scene.ObjectCount(), count + kind.entriesAdded) << i;
+        int bodies = 0;
+        for (const SceneObject* e : NewEntries(static_cast<std::size_t>(count))) {
+            if (!e->body) continue;
+            ++bodies;
+            const b2Fixture* f = e->body->GetFixtureList();
+            EXPECT_EQ(f->GetNext(), nullptr) << i;
+            EXPECT_EQ(MaterialOf(*f), expected) << i;
+        }
+        EXPECT_EQ(bodies, kind.bodiesAdded) << i;
     }
 }
 
@@ -212,10 +246,21 @@ TEST_F(Spawner, SpringChainOrderAndRestLengths)
     EXPECT_NEAR(added[5]->body->GetPosition().x, added[0]->body->GetPosition().x + 3.0f * g, 1e-4f);
 }
 
-TEST_F(Spawner, PachinkoOnlyGetsSinglesInAboutEqualShares)
+TEST_F(Spawner, PachinkoOnlyGetsSinglesAndExactlyTheDrawnShareOfCircles)
 {
     scene.ResetWorld(PachinkoMachine);
     scene.Rng().Seed(2024);
+    // Each spawn takes seven draws: the unused kind, the kind, then the single's five. The
+    // kind is trunc(u * 19.99) and kinds 0 to 9 are circles.
+    Random draws;
+    draws.Seed(2024);
+    int expectedCircles = 0;
+    for (int i = 0; i < 400; ++i) {
+        draws.Next();
+        const int kind = static_cast<int>(draws.Next() / 32767.0 * 19.99);
+        expectedCircles += kind <= 9;
+        for (int d = 0; d < 5; ++d) draws.Next();
+    }
     std::map<b2Shape::Type, int> shapes;
     for (int i = 0; i < 400; ++i) {
         const int count = scene.ObjectCount();
@@ -225,8 +270,8 @@ TEST_F(Spawner, PachinkoOnlyGetsSinglesInAboutEqualShares)
         ++shapes[scene.LastObject()->body->GetFixtureList()->GetShape()->GetType()];
         scene.RemoveObject(scene.LastObject());
     }
-    EXPECT_GT(shapes[b2Shape::e_circle], 150);
-    EXPECT_GT(shapes[b2Shape::e_polygon], 150);
+    EXPECT_EQ(shapes[b2Shape::e_circle], expectedCircles);
+    EXPECT_EQ(shapes[b2Shape::e_polygon], 400 - expectedCircles);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
+#include "support/FixtureMaterial.h"
 #include "support/SceneFixture.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -36,6 +38,31 @@ TEST_F(WorldLayout, EveryWorldStartsWithGroundAndConveyor)
             EXPECT_EQ(e->weight, 0);
         }
         EXPECT_EQ(scene.World()->GetGravity(), b2Vec2(0.0f, -10.0f));
+    }
+}
+
+TEST_F(WorldLayout, EveryFixtureOfEveryWorldHasItsSizeAndMaterial)
+{
+    // Every body in the world counts, the cradle's anchors too, though they have no entry.
+    const FixtureMaterial ground = BoxOf(50.0f, 9.0f, 0.0f, 0.0f, 0.0f);
+    const FixtureMaterial conveyor = BoxOf(50.0f, 0.5f, 1.0f, 0.0f, 1.0f);
+    const FixtureMaterial shelfEnd = CircleOf(0.85f, 0.2f, 0.0f, 0.0f);
+    const FixtureMaterial shelfBar = BoxOf(22.5f, 0.85f, 0.1f, 0.0f, 0.0f);
+    const FixtureMaterial ball = CircleOf(1.0f, 0.5f, 1.0f, 1000.0f);
+    const FixtureMaterial anchor = CircleOf(0.01f, 0.2f, 0.0f, 0.0f);
+    const FixtureMaterial pin = CircleOf(0.25f, 0.0f, 1.0f, 0.0f);
+    const std::map<FixtureMaterial, int> expected[] = {
+        {{ground, 1}, {conveyor, 1}, {shelfEnd, 4}, {shelfBar, 2}},
+        {{ground, 1}, {conveyor, 1}, {ball, 11}, {anchor, 11}},
+        {{ground, 1}, {conveyor, 1}, {pin, 180}},
+    };
+    for (int world : {Cascadium, NewtonsCradle, PachinkoMachine}) {
+        scene.ResetWorld(world);
+        std::map<FixtureMaterial, int> found;
+        for (const b2Body* b = scene.World()->GetBodyList(); b; b = b->GetNext()) {
+            for (const b2Fixture* f = b->GetFixtureList(); f; f = f->GetNext()) ++found[MaterialOf(*f)];
+        }
+        EXPECT_EQ(found, expected[world]) << "world " << world;
     }
 }
 

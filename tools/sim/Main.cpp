@@ -1,4 +1,5 @@
 // cascadium-sim: one world headless on a simulated clock, for traces, figures and pictures.
+#include "RunProgress.h"
 #include "Scene.h"
 #include "ScenePng.h"
 #include "SimOptions.h"
@@ -9,12 +10,28 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 class NullShell final : public SceneShell {
 public:
     void CheckWorldItem(int, bool) override {}
     void RequestRedraw() override {}
+};
+
+// Sets the scene's observer for as long as it lives. Declared after the scene and the
+// observer, it detaches first on every return, so the scene's own teardown neither reaches an
+// observer that is gone nor adds "cleared" lines after the run.
+class ObserverScope {
+public:
+    ObserverScope(Scene& scene, SceneObserver& observer) : m_scene(scene) { scene.SetObserver(&observer); }
+    ~ObserverScope() { m_scene.SetObserver(nullptr); }
+    ObserverScope(const ObserverScope&) = delete;
+    ObserverScope& operator=(const ObserverScope&) = delete;
+
+private:
+    Scene& m_scene;
 };
 
 // Milliseconds since boot, as GetTickCount reads on Windows.
@@ -31,11 +48,42 @@ const char* WorldName(int world)
     return world == NewtonsCradle ? "cradle" : world == PachinkoMachine ? "pachinko" : "cascadium";
 }
 
-bool WritePicture(const Scene& scene, const SimOptions& o, const std::string& path)
+const char* const OutputFailed = "cannot write to standard output";
+
+// One line on stderr, after what stdout holds so far, so that a merged log keeps the order.
+int Fail(const std::string& message)
 {
-    if (WriteScenePng(scene, o.width, o.height, path.c_str())) return true;
-    std::fprintf(stderr, "cascadium-sim: cannot write %s\n", path.c_str());
-    return false;
+    std::fflush(stdout);
+    std::fprintf(stderr, "cascadium-sim: %s\n", message.c_str());
+    return 1;
+}
+
+// Standard output is what a run produces: a write that failed on the way is an error too.
+int FinishOutput()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    return Fail(OutputFailed);
+}
+
+// Every tick of the run, with a picture of each when asked; what went wrong, or "".
+std::string RunTicks(Scene& scene, ManualClock& clock, const SimOptions& o, std::uint64_t& ticks)
+{
+    // A trace on the terminal shows its own progress; the line would only garble it.
+    RunProgress progress("cascadium-sim", o.durationMs, !(o.trace && isatty(STDOUT_FILENO) == 1));
+    for (std::uint64_t elapsed = o.tickMs; elapsed <= o.durationMs; elapsed += o.tickMs) {
+        clock.Advance(o.tickMs);
+        scene.TickScene(o.world);
+        if (!o.framesDir.empty()) {
+            char name[32];
+            std::snprintf(name, sizeof name, "/frame-%04llu.png", static_cast<unsigned long long>(ticks));
+            const std::string path = o.framesDir + name;
+            if (!WriteScenePng(scene, o.width, o.height, path.c_str())) return "cannot write " + path;
+        }
+        if (std::ferror(stdout)) return OutputFailed;  // no use running on into a full disk
+        ++ticks;
+        progress.Report(elapsed);
+    }
+    return {};
 }
 
 }  // namespace
@@ -50,7 +98,7 @@ int main(int argc, char** argv)
     const SimOptions& o = parsed.options;
     if (o.help) {
         std::fputs(SimUsage, stdout);
-        return 0;
+        return FinishOutput();
     }
 
     const std::uint32_t start = o.startMs.value_or(MillisecondsSinceBoot());
@@ -60,22 +108,13 @@ int main(int argc, char** argv)
     const std::uint32_t seed = o.seed.value_or(start);
     scene.Rng().Seed(seed);
     SimRecorder recorder(scene, o.trace ? stdout : nullptr);
-    scene.SetObserver(&recorder);
+    const ObserverScope observing(scene, recorder);
     scene.ResetWorld(o.world);
 
-    const auto totalMs = static_cast<std::uint64_t>(o.seconds * 1000.0);
     std::uint64_t ticks = 0;
-    for (std::uint64_t elapsed = o.tickMs; elapsed <= totalMs; elapsed += o.tickMs) {
-        clock.Advance(o.tickMs);
-        scene.TickScene(o.world);
-        if (!o.framesDir.empty()) {
-            char name[32];
-            std::snprintf(name, sizeof name, "/frame-%04llu.png", static_cast<unsigned long long>(ticks));
-            if (!WritePicture(scene, o, o.framesDir + name)) return 1;
-        }
-        ++ticks;
-    }
-    if (!o.png.empty() && !WritePicture(scene, o, o.png)) return 1;
+    const std::string failure = RunTicks(scene, clock, o, ticks);
+    if (!failure.empty()) return Fail(failure);
+    if (!o.png.empty() && !WriteScenePng(scene, o.width, o.height, o.png.c_str())) return Fail("cannot write " + o.png);
 
     std::printf("{\"summary\":true,\"world\":\"%s\",\"seed\":%u,\"start_ms\":%u,\"end_ms\":%u,\"ticks\":%llu,"
                 "\"steps\":%llu,\"live_entries\":%d,\"population\":%d,\"bodies\":%d,\"joints\":%d,"
@@ -85,6 +124,5 @@ int main(int argc, char** argv)
                 static_cast<unsigned long long>(scene.StepCount()), scene.ObjectCount(), scene.Population(),
                 scene.World()->GetBodyCount(), scene.World()->GetJointCount(), scene.ObjectRecordsAllocated(),
                 scene.SpringRecordsAllocated(), recorder.PeakLiveEntries(), recorder.PeakPopulation());
-    scene.SetObserver(nullptr);
-    return 0;
+    return FinishOutput();
 }

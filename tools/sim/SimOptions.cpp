@@ -1,5 +1,6 @@
 #include "SimOptions.h"
 
+#include "Scene.h"
 #include "WorldKind.h"
 
 #include <cerrno>
@@ -13,8 +14,10 @@ const char* const SimUsage =
     "  --world NAME     cascadium, cradle or pachinko (default cascadium)\n"
     "  --seed N         seed of the random generator, 0..4294967295\n"
     "                   (default: the first clock reading, as the program seeds itself)\n"
-    "  --seconds S      simulated wall clock to run, 0..31536000 (default 10)\n"
-    "  --tick-ms M      timer interval in milliseconds, 1..60000 (default 50)\n"
+    "  --seconds S      simulated wall clock to run, 0..31536000, to the nearest\n"
+    "                   millisecond (default 10)\n"
+    "  --tick-ms M      timer interval in milliseconds, 1..2000 (default 50): a tick makes\n"
+    "                   up at most 2000 ms of missed clock, so a longer one would lose time\n"
     "  --start-ms T     first clock reading, 0..4294967295; a value near 4294967295\n"
     "                   exercises the wrap of the tick counter (default: milliseconds since boot)\n"
     "  --trace          print one JSON line for every entry created and removed\n"
@@ -24,7 +27,9 @@ const char* const SimUsage =
     "  --help           show this text\n"
     "\n"
     "Ends with one JSON summary line: ticks, steps, live entries, population, bodies,\n"
-    "records and springs ever allocated, and the peaks of live entries and population.\n";
+    "records and springs ever allocated, and the peaks of live entries and population.\n"
+    "Shows its progress on stderr when that is a terminal. Exits with 2 on a bad command\n"
+    "line, with 1 when a picture or standard output cannot be written.\n";
 
 namespace {
 
@@ -38,13 +43,15 @@ bool ParseUnsigned(const std::string& text, std::uint64_t max, std::uint64_t& ou
     return true;
 }
 
-bool ParseSeconds(const std::string& text, double& out)
+// Seconds with a fraction, rounded to the nearest millisecond: 16.15 s is 16150 ms, although
+// 16.15 * 1000 is a hair below 16150 in binary floating point.
+bool ParseMilliseconds(const std::string& text, std::uint64_t& out)
 {
     if (text.empty() || text.find_first_not_of("0123456789.") != std::string::npos) return false;
     char* end = nullptr;
     const double value = std::strtod(text.c_str(), &end);
     if (*end != '\0' || !std::isfinite(value) || value > 365.0 * 24 * 3600) return false;
-    out = value;
+    out = static_cast<std::uint64_t>(std::llround(value * 1000.0));
     return true;
 }
 
@@ -102,10 +109,10 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
             good = ParseUnsigned(value, UINT32_MAX, number);
             o.startMs = static_cast<std::uint32_t>(number);
         } else if (name == "--tick-ms") {
-            good = ParseUnsigned(value, 60000, number) && number > 0;
+            good = ParseUnsigned(value, Scene::MaxCatchUpMs, number) && number > 0;
             o.tickMs = static_cast<std::uint32_t>(number);
         } else if (name == "--seconds") {
-            good = ParseSeconds(value, o.seconds);
+            good = ParseMilliseconds(value, o.durationMs);
         } else if (name == "--size") {
             good = ParseSize(value, o.width, o.height);
         } else if (name == "--png") {

@@ -10,7 +10,7 @@ struct SimOptions {
     int world = 0;
     std::optional<std::uint32_t> seed;      // default: the first clock reading
     std::optional<std::uint32_t> startMs;   // default: this machine's milliseconds since boot
-    double seconds = 10.0;
+    std::uint64_t durationMs = 10000;      // --seconds, to the nearest millisecond
     std::uint32_t tickMs = 50;
     bool trace = false;
     std::string png;
