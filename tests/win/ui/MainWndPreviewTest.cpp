@@ -84,12 +84,16 @@ TEST_F(PreviewTest, ClosingTheHostEndsThePreview)
     EXPECT_TRUE(PumpMessages());
 }
 
-TEST(PreviewWithoutHost, CannotBeCreated)
+TEST(PreviewWithoutHost, CannotBeCreatedForNoWindowTheDesktopOrTheMessageOnlyParent)
 {
     RunMode = RunModeKind::Preview;
+    for (const HWND host : {HWND{nullptr}, GetDesktopWindow(), HWND_MESSAGE}) {
+        HostWindow = host;
+        CMainWnd window;
+        EXPECT_FALSE(window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
+        EXPECT_EQ(window.GetHwnd(), nullptr);
+    }
     HostWindow = nullptr;
-    CMainWnd window;
-    EXPECT_FALSE(window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
     RunMode = RunModeKind::Windowed;
 }
 
