@@ -1,3 +1,4 @@
+#include "GdiHandles.h"
 #include "MainWndFixture.h"
 
 namespace {
@@ -9,19 +10,13 @@ void FillClient(HWND hwnd, COLORREF colour)
 {
     RECT client{};
     GetClientRect(hwnd, &client);
-    const HDC dc = GetDC(hwnd);
-    const HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    ReleaseDC(hwnd, dc);
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(WindowDc(hwnd).Get(), &client, brush.Get());
 }
 
 COLORREF ClientPixel(HWND hwnd, int x, int y)
 {
-    const HDC dc = GetDC(hwnd);
-    const COLORREF colour = GetPixel(dc, x, y);
-    ReleaseDC(hwnd, dc);
-    return colour;
+    return GetPixel(WindowDc(hwnd).Get(), x, y);
 }
 
 // The full-screen saver, with the pointer's first position taken where the real pointer is,
