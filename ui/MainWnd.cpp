@@ -1,5 +1,6 @@
 #include "MainWnd.h"
 
+#include "CanHostPreview.h"
 #include "CurrentWorld.h"
 #include "GdiSurface.h"
 #include "HostWindow.h"
@@ -49,6 +50,7 @@ CMainWnd::ClassRegistration::~ClassRegistration()
 bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
 {
     m_hInstance = hInstance;
+    if (RunMode == RunModeKind::Preview && !CanHostPreview(HostWindow)) return false;
     const auto title = LoadResString(IDS_WINDOW_TITLE, hInstance);
     const auto className = LoadResString(IDS_WINDOW_CLASS, hInstance);
     if (!title || !className) return false;

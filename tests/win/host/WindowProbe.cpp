@@ -6,6 +6,8 @@
 //        WindowProbe run    <program> <argument text>           starts the program with exactly
 //                                                               that argument text, waits for it
 //                                                               and exits with its exit code
+//        WindowProbe roots                                      prints "<desktop> <message root>",
+//                                                               the windows no preview may use
 // Otherwise the exit code is 0 on success, 1 on failure.
 #include <windows.h>
 
@@ -46,10 +48,25 @@ int Run(const wchar_t* program, const wchar_t* arguments)
     return static_cast<int>(exitCode);
 }
 
+// The message root is the parent of every message-only window; a throwaway one finds it.
+int PrintRoots()
+{
+    const HWND messageOnly = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                             GetModuleHandleW(nullptr), nullptr);
+    const HWND messageRoot = GetAncestor(messageOnly, GA_PARENT);
+    DestroyWindow(messageOnly);
+    if (!messageRoot) return 1;
+    std::printf("%ld %ld\n", static_cast<long>(reinterpret_cast<LONG_PTR>(GetDesktopWindow())),
+                static_cast<long>(reinterpret_cast<LONG_PTR>(messageRoot)));
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
+    if (argc == 2 && std::wstring(argv[1]) == L"roots")
+        return PrintRoots();
     if (argc < 4) {
         std::fprintf(stderr, "usage: WindowProbe wait|absent|close <class|-> <title|-> [ms]\n");
         return 1;

@@ -11,6 +11,12 @@
 
 #include <memory>
 
+// The lParam of a pointer message at client (x, y), packed as the system packs negative values.
+inline LPARAM At(int x, int y)
+{
+    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
+}
+
 // Opens a real main window in a chosen run mode and drives it with messages. Each test gets a
 // fresh window; the process-wide values are put back afterwards.
 class MainWndFixture : public ::testing::Test {
@@ -25,13 +31,14 @@ protected:
         LastPlacedShape = ObjectShape::Circle;
     }
 
-    // Creates the window as the entry point would. Nothing is pumped, so no tick has run yet.
-    HWND Open(RunModeKind mode, int world = 0)
+    // Creates the window as the entry point would, with the show command the process was
+    // started with. Nothing is pumped, so no tick has run yet.
+    HWND Open(RunModeKind mode, int world = 0, int showCommand = SW_SHOWNORMAL)
     {
         RunMode = mode;
         CurrentWorld = world;
         m_window = std::make_unique<CMainWnd>();
-        const bool created = m_window->Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+        const bool created = m_window->Create(GetModuleHandleW(nullptr), showCommand);
         EXPECT_TRUE(created);
         return created ? m_window->GetHwnd() : nullptr;
     }

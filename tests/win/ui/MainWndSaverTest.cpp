@@ -1,10 +1,22 @@
+#include "GdiHandles.h"
 #include "MainWndFixture.h"
 
 namespace {
 
-LPARAM At(int x, int y)
+// A colour the program never paints, to see which pixels a paint reached.
+constexpr COLORREF kMarker = RGB(255, 0, 255);
+
+void FillClient(HWND hwnd, COLORREF colour)
 {
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    const GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(WindowDc(hwnd).Get(), &client, brush.Get());
+}
+
+COLORREF ClientPixel(HWND hwnd, int x, int y)
+{
+    return GetPixel(WindowDc(hwnd).Get(), x, y);
 }
 
 // The full-screen saver, with the pointer's first position taken where the real pointer is,
@@ -36,6 +48,38 @@ TEST_F(ScreenSaverTest, CoversEveryMonitorAsATopmostPopupWithoutMenuOrPointer)
     EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(GetMenu(hwnd), nullptr);
     EXPECT_EQ(GetClassLongPtrW(hwnd, GCLP_HCURSOR), 0);
+}
+
+TEST_F(ScreenSaverTest, HidesThePointerTheThreadShowedBefore)
+{
+    const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+    SetCursor(arrow);
+    ASSERT_EQ(GetCursor(), arrow);
+    Open(RunModeKind::ScreenSaver);
+    EXPECT_EQ(GetCursor(), nullptr);
+}
+
+// The window is made at 800 x 480 and then spread over the monitors: the paint after that must
+// reach the far corner, where the first world has nothing but black.
+TEST_F(ScreenSaverTest, APaintCoversTheWholeScreenNotTheFirstSize)
+{
+    const HWND hwnd = Open(RunModeKind::ScreenSaver);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    ASSERT_GT(client.right, 800);
+    ASSERT_GT(client.bottom, 480);
+    FillClient(hwnd, kMarker);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(ClientPixel(hwnd, client.right - 1, client.bottom - 1), RGB(0, 0, 0));
+}
+
+// Erasing with the class background would flash white whenever the window is uncovered.
+TEST_F(ScreenSaverTest, TheBackgroundIsNeverErased)
+{
+    const HWND hwnd = Open(RunModeKind::ScreenSaver);
+    FillClient(hwnd, kMarker);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    EXPECT_EQ(ClientPixel(hwnd, 10, 10), kMarker);
 }
 
 TEST_F(ScreenSaverTest, TheFirstMoveNeverClosesAndFourPixelsAwayIsStillStill)
@@ -106,76 +150,6 @@ TEST_F(ScreenSaverTest, TheMiddleButtonTheWheelAndMinimisedDeactivationDoNotClos
     Send(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), At(10, 10));
     Send(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0);
     EXPECT_TRUE(StaysOpen());
-}
-
-// The preview lives inside a host window, the way the display settings show it.
-class PreviewTest : public MainWndFixture {
-protected:
-    void SetUp() override
-    {
-        m_host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 240,
-                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_NE(m_host, nullptr);
-        HostWindow = m_host;
-    }
-    void TearDown() override
-    {
-        MainWndFixture::TearDown();
-        DestroyWindow(m_host);
-    }
-
-    HWND m_host = nullptr;
-};
-
-TEST_F(PreviewTest, FillsTheHostsClientAreaAsAChildWithoutMenuAndWithAnArrow)
-{
-    const HWND hwnd = Open(RunModeKind::Preview);
-    EXPECT_EQ(GetParent(hwnd), m_host);
-    RECT host{};
-    RECT client{};
-    GetClientRect(m_host, &host);
-    GetClientRect(hwnd, &client);
-    EXPECT_EQ(client.right, host.right);
-    EXPECT_EQ(client.bottom, host.bottom);
-    EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD, 0);
-    EXPECT_EQ(GetMenu(hwnd), nullptr);
-    EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrW(hwnd, GCLP_HCURSOR)), LoadCursorW(nullptr, IDC_ARROW));
-    EXPECT_TRUE(IsWindowVisible(hwnd));
-}
-
-TEST_F(PreviewTest, IgnoresPointerKeysAndDeactivation)
-{
-    Open(RunModeKind::Preview);
-    const int before = Count();
-    Send(WM_MOUSEMOVE, 0, At(10, 10));
-    Send(WM_MOUSEMOVE, 0, At(100, 90));
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(50, 50));
-    Send(WM_MOUSEMOVE, MK_LBUTTON, At(60, 50));
-    Send(WM_LBUTTONUP, 0, At(60, 50));
-    Send(WM_RBUTTONDOWN, MK_RBUTTON, At(50, 50));
-    Send(WM_KEYDOWN, 'A', 1);
-    Send(WM_SYSKEYDOWN, VK_F4, 1 | (static_cast<LPARAM>(KF_ALTDOWN) << 16));
-    Send(WM_ACTIVATE, WA_INACTIVE, 0);
-    EXPECT_EQ(Count(), before);
-    EXPECT_TRUE(StaysOpen());
-}
-
-TEST_F(PreviewTest, ClosingTheHostEndsThePreview)
-{
-    const HWND hwnd = Open(RunModeKind::Preview);
-    DestroyWindow(m_host);
-    m_host = nullptr;
-    EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_TRUE(PumpMessages());
-}
-
-TEST(PreviewWithoutHost, CannotBeCreated)
-{
-    RunMode = RunModeKind::Preview;
-    HostWindow = nullptr;
-    CMainWnd window;
-    EXPECT_FALSE(window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
-    RunMode = RunModeKind::Windowed;
 }
 
 }  // namespace
