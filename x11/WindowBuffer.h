@@ -1,0 +1,28 @@
+#pragma once
+
+#include "CairoHandles.h"
+
+#include <X11/Xlib.h>
+
+// A window and an off-screen picture of its size on the server: each frame is drawn on the
+// picture and then copied onto the window in one block, so the window never shows a frame
+// half drawn.
+class WindowBuffer {
+public:
+    WindowBuffer(Display* display, Window window, Visual* visual, int width, int height);
+
+    // Makes a new off-screen picture for the new size; nothing when the size is unchanged.
+    void Resize(int width, int height);
+
+    cairo_surface_t* Back() const { return m_back.get(); }
+    cairo_surface_t* Front() const { return m_front.get(); }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+private:
+    int m_width;
+    int m_height;
+    // Both surfaces must go before the display closes: their owner declares the display first.
+    CairoSurfacePtr m_front;
+    CairoSurfacePtr m_back;  // on a pixmap Cairo made for it, freed with it
+};
