@@ -1,0 +1,98 @@
+# Sourced by the end-to-end scripts tests/x11/*.sh: a private Xvfb for the one script, gone
+# when it ends, and helpers to start the program, wait for it and read pixels from the screen.
+# A script exits 77 (skipped) when Xvfb is not installed.
+# Expects CASCADIUM (the program) and X11_TEST_HOST (tests/x11/host) in the environment.
+set -uo pipefail
+
+command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
+: "${CASCADIUM:?the cascadium program}"
+
+work=$(mktemp -d)
+xvfb_pid=""
+started=()  # every process a script starts, ended by id when it ends
+failures=0
+
+cleanup() {
+  local pid
+  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# start_xvfb [WIDTHxHEIGHT] [Xvfb options...]: the first free display from :80 on. Another
+# test may take the same number at the same moment: then that server fails and the next is tried.
+start_xvfb() {
+  local size=${1:-1280x1024} n
+  shift || true
+  for n in $(seq 80 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp "$@" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+      if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
+      kill -0 "$xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  done
+  echo "no display could be started"; exit 1
+}
+
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1; shift
+  if "$@"; then echo "  ok: $what"; else echo "  FAIL: $what"; failures=$((failures + 1)); fi
+}
+
+finish() {
+  if [ "$failures" -eq 0 ]; then echo "passed"; exit 0; fi
+  echo "$failures check(s) failed"; exit 1
+}
+
+# start_program [ARGS...]: runs cascadium in the background; its pid in $program.
+start_program() {
+  "$CASCADIUM" "$@" >>"$work/program.log" 2>&1 &
+  program=$!
+  started+=("$program")
+}
+
+# wait_exit PID SECONDS: sets $status to the exit status, or to "running" after SECONDS.
+wait_exit() {
+  local pid=$1 tenths=$(($2 * 10))
+  status=running
+  while [ "$tenths" -gt 0 ]; do
+    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; status=$?; return; fi
+    sleep 0.1; tenths=$((tenths - 1))
+  done
+}
+
+# wait_window TITLE SECONDS: the id of the window of exactly that title, or empty.
+wait_window() {
+  local id="" tenths=$(($2 * 10))
+  while [ -z "$id" ] && [ "$tenths" -gt 0 ]; do
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] || { sleep 0.1; tenths=$((tenths - 1)); }
+  done
+  echo "$id"
+}
+
+# shoot WIDTHxHEIGHT+X+Y: a histogram of that part of the screen in $work/histogram.txt.
+shoot() {
+  xwd -root -silent | convert xwd:- -crop "$1" +repage -format %c histogram:info:- >"$work/histogram.txt"
+}
+
+# Pixels of one exact colour (RRGGBB) in the last shot.
+count_of() {
+  awk -v c="#$1" 'toupper($0) ~ toupper(c) { gsub(":", "", $1); n += $1 } END { print n + 0 }' "$work/histogram.txt"
+}
+
+# Grey pixels in the last shot: equal red, green and blue between 0x40 and 0xF0 (objects).
+count_grey() {
+  awk '{ gsub(":", "", $1); split($2, c, /[(),]/);
+         if (c[2] == c[3] && c[3] == c[4] && c[2] >= 64 && c[2] <= 240) n += $1 } END { print n + 0 }' \
+    "$work/histogram.txt"
+}
+
+at_least() { [ "$1" -ge "$2" ]; }
+at_most() { [ "$1" -le "$2" ]; }
