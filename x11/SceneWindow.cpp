@@ -1,12 +1,16 @@
 #include "SceneWindow.h"
 
 #include "CairoSurface.h"
+#include "ChangedAreas.h"
+#include "CulledSurface.h"
 #include "KeyAction.h"
 #include "OwnWindow.h"
 #include "PointerPlacement.h"
 #include "Renderer.h"
 
 #include <X11/Xutil.h>
+
+#include <utility>
 
 SceneWindow::SceneWindow(Display* display, const TargetWindow& target, int world, const Clock& clock)
     : m_display(display),
@@ -22,12 +26,12 @@ bool SceneWindow::Handle(const XEvent& event)
 {
     switch (event.type) {
     case Expose:
-        if (event.xexpose.count == 0) m_paintDue = true;
+        if (event.xexpose.count == 0) m_paintDue = m_paintAll = true;
         return true;
     case ConfigureNotify:
         if (event.xconfigure.window == m_target.window) {
             m_buffer.Resize(event.xconfigure.width, event.xconfigure.height);
-            m_paintDue = true;
+            m_paintDue = m_paintAll = true;
         }
         return true;
     case DestroyNotify:
@@ -82,8 +86,21 @@ void SceneWindow::PaintIfDue()
 {
     if (!m_paintDue) return;
     m_paintDue = false;
+    const int width = m_buffer.Width();
+    const int height = m_buffer.Height();
+    RenderScene(m_scene, width, height, m_next);
+    std::swap(m_shown, m_next);
     CairoSurface surface(m_buffer.Back(), m_buffer.Front());
-    RenderScene(m_scene, m_buffer.Width(), m_buffer.Height(), surface);
+    if (m_paintAll) {
+        m_paintAll = false;
+        RenderScene(m_scene, width, height, surface);
+        return;
+    }
+    const std::vector<PixelRect> areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
+    if (areas.empty()) return;
+    surface.ClipTo(areas);
+    CulledSurface culled(surface, m_shown.Footprints(), areas);
+    RenderScene(m_scene, width, height, culled);
 }
 
 void SceneWindow::PlaceObject(int x, int y)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FootprintSurface.h"
 #include "ObjectShape.h"
 #include "Scene.h"
 #include "SceneShell.h"
@@ -17,7 +18,8 @@ public:
     // False when the event ends the program (the window closed or destroyed, q or Escape).
     bool Handle(const XEvent& event);
     void Tick();
-    // Draws and shows the picture when the scene has moved or the window needs it.
+    // Draws and shows the picture when the scene has moved or the window needs it: only where
+    // it changed since the last frame, unless the window lost its contents.
     void PaintIfDue();
     Window Id() const { return m_target.window; }
 
@@ -38,4 +40,8 @@ private:
     ObjectShape m_lastPlaced = ObjectShape::Circle;
     bool m_dragging = false;
     bool m_paintDue = true;
+    bool m_paintAll = true;
+    // What the last frame shown drew, and scratch space for the next one.
+    FootprintSurface m_shown;
+    FootprintSurface m_next;
 };

@@ -6,7 +6,7 @@ namespace {
 
 CairoSurfacePtr OffScreen(cairo_surface_t* like, int width, int height)
 {
-    return CairoSurfacePtr(cairo_surface_create_similar(like, CAIRO_CONTENT_COLOR, width, height));
+    return CairoSurfacePtr(cairo_surface_create_similar_image(like, CAIRO_FORMAT_RGB24, width, height));
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 
 #include <X11/Xlib.h>
 
-// A window and an off-screen picture of its size on the server: each frame is drawn on the
-// picture and then copied onto the window in one block, so the window never shows a frame
-// half drawn.
+// A window and an off-screen picture of its size: each frame is drawn on the picture and then
+// copied onto the window in one block, so the window never shows a frame half drawn. The
+// picture is an image in this process (in memory shared with the server when it offers
+// MIT-SHM): the server then only copies pixels, where drawing on a server pixmap had it
+// rasterise every shape's full extent, which cost it more than the drawing costs here.
 class WindowBuffer {
 public:
     WindowBuffer(Display* display, Window window, Visual* visual, int width, int height);
@@ -24,5 +26,5 @@ private:
     int m_height;
     // Both surfaces must go before the display closes: their owner declares the display first.
     CairoSurfacePtr m_front;
-    CairoSurfacePtr m_back;  // on a pixmap Cairo made for it, freed with it
+    CairoSurfacePtr m_back;
 };

@@ -75,4 +75,26 @@ TEST(CairoSurfaceTest, ABackSurfaceThatCouldNotBeMadeIsReported)
     EXPECT_FALSE(surface.Ok());
 }
 
+TEST(CairoSurfaceTest, AClippedFrameChangesOnlyItsAreasOnBothSurfaces)
+{
+    const CairoSurfacePtr back = Image(20, 20);
+    const CairoSurfacePtr target = Image(20, 20);
+    PaintWhite(back.get());
+    PaintWhite(target.get());
+    CairoSurface surface(back.get(), target.get());
+    surface.ClipTo({{2, 2, 6, 6}, {4, 4, 10, 8}});
+    DrawNavySquare(surface, 20);
+    surface.Present(20, 20);
+
+    for (cairo_surface_t* image : {back.get(), target.get()}) {
+        EXPECT_EQ(PixelAt(image, 2, 2), Navy);
+        EXPECT_EQ(PixelAt(image, 5, 5), Navy);  // where the two areas overlap
+        EXPECT_EQ(PixelAt(image, 9, 7), Navy);
+        EXPECT_EQ(PixelAt(image, 1, 2), White);
+        EXPECT_EQ(PixelAt(image, 10, 7), White);
+        EXPECT_EQ(PixelAt(image, 9, 8), White);
+        EXPECT_EQ(PixelAt(image, 15, 15), White);
+    }
+}
+
 }  // namespace

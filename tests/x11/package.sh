@@ -5,11 +5,7 @@ set -uo pipefail
 : "${CASCADIUM_BUILD_DIR:?the build tree}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "  ok: $what"; else echo "  FAIL: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
 
 cmake --install "$CASCADIUM_BUILD_DIR" --prefix "$work/prefix" >"$work/install.log" 2>&1
 check "cmake --install installs the hack" [ -x "$work/prefix/libexec/xscreensaver/cascadium" ]
@@ -31,5 +27,4 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "  Depends: $depends"
 check "it depends on the X and Cairo libraries" eval "[[ '$depends' == *libx11-6* && '$depends' == *libcairo2* ]]"
 
-if [ "$failures" -eq 0 ]; then echo passed; exit 0; fi
-echo "$failures check(s) failed"; exit 1
+finish

@@ -10,7 +10,6 @@ command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
 work=$(mktemp -d)
 xvfb_pid=""
 started=()  # every process a script starts, ended by id when it ends
-failures=0
 
 cleanup() {
   local pid
@@ -20,34 +19,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# start_xvfb [WIDTHxHEIGHT] [Xvfb options...]: the first free display from :80 on. Another
-# test may take the same number at the same moment: then that server fails and the next is tried.
+source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private-xvfb.bash"
+
+# start_xvfb [WIDTHxHEIGHT [Xvfb options...]]
 start_xvfb() {
-  local size=${1:-1280x1024} n
+  local size=${1:-1280x1024}
   shift || true
-  for n in $(seq 80 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp "$@" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-      if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; return 0; fi
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-  done
-  echo "no display could be started"; exit 1
-}
-
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then echo "  ok: $what"; else echo "  FAIL: $what"; failures=$((failures + 1)); fi
-}
-
-finish() {
-  if [ "$failures" -eq 0 ]; then echo "passed"; exit 0; fi
-  echo "$failures check(s) failed"; exit 1
+  start_private_xvfb "$size" "$work/xvfb.log" "$@" || { echo "no display could be started"; exit 1; }
 }
 
 # start_program [ARGS...]: runs cascadium in the background; its pid in $program.

@@ -4,11 +4,7 @@
 set -uo pipefail
 : "${CASCADIUM:?the cascadium program}"
 xml="$(dirname "${BASH_SOURCE[0]}")/../../x11/cascadium.xml"
-failures=0
-check() {
-  local what=$1; shift
-  if "$@"; then echo "  ok: $what"; else echo "  FAIL: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
 parses() { "$CASCADIUM" "$@" --help >/dev/null 2>&1; }
 
 check "it is well-formed XML" xmllint --noout "$xml"
@@ -32,5 +28,4 @@ for i in 2 3; do
 done
 check "a world the program does not know is refused (the check above can fail)" eval "! parses --world moon"
 
-if [ "$failures" -eq 0 ]; then echo passed; exit 0; fi
-echo "$failures check(s) failed"; exit 1
+finish
