@@ -29,8 +29,8 @@ cpu_ticks() {
   awk '{ print $12 + $13 }' <<<"$stat"
 }
 
-percent() {  # percent TICKS: share of one core over the measured span
-  awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%6.2f %%", 100 * t / hz / s }'
+percent() {  # percent TICKS [SPAN]: share of one core over SPAN seconds (the measured span)
+  awk -v t="$1" -v hz="$ticks_per_second" -v s="${2:-$seconds}" 'BEGIN { printf "%6.2f %%", 100 * t / hz / s }'
 }
 
 # measure NAME COMMAND...: prints one row for the command drawing on the root window.
@@ -52,8 +52,7 @@ measure() {
 
 printf '%-44s %8s   %8s   %8s\n' "1920x1080, ${seconds} s each, % of one core" process "X server" total
 x0=$(cpu_ticks "$xvfb_pid"); sleep "$warmup"; x1=$(cpu_ticks "$xvfb_pid")
-printf '%-44s %8s   %s\n' "idle X server (over ${warmup} s)" "" \
-  "$(awk -v t=$((x1 - x0)) -v hz="$ticks_per_second" -v s="$warmup" 'BEGIN { printf "%6.2f %%", 100 * t / hz / s }')"
+printf '%-44s %8s   %s\n' "idle X server (over ${warmup} s)" "" "$(percent $((x1 - x0)) "$warmup")"
 measure "cascadium --root (Cascadium world)" "$cascadium" --root
 if [ -x "$peer" ]; then
   measure "fluidballs --root --count 60 --delay 50000" "$peer" --root --count 60 --delay 50000
