@@ -32,6 +32,14 @@ shoot "$band"
 after=$(count_grey)
 check "a drag drops objects under the pointer (grey pixels $before, then $after)" at_least "$after" $((before + 1500))
 
+# A larger window gets a larger picture: the right shelf reaches its new right edge.
+xdotool windowsize --sync "$window" 1000 600
+sleep 0.3
+shoot "200x600+$((X + 800))+$Y"
+navy=$(count_of 000080)
+check "after a resize to 1000x600 the picture fills the window ($navy navy right of x = 800)" at_least "$navy" 1000
+area="1000x600+${X}+${Y}"
+
 xdotool windowfocus --sync "$window"
 xdotool key 2
 sleep 0.5
