@@ -1,7 +1,6 @@
 #include "TargetWindow.h"
 
 #include "OwnWindow.h"
-#include "XErrors.h"
 
 #include <cstdlib>
 
@@ -35,10 +34,7 @@ std::optional<TargetWindow> OpenTarget(Display* display, const Options& options)
     }
 
     XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, target.window, &attributes) == 0) {
-        TakeXError();
-        return std::nullopt;
-    }
+    if (XGetWindowAttributes(display, target.window, &attributes) == 0) return std::nullopt;
     if (!target.own) XSelectInput(display, target.window, ForeignWindowEvents);
     target.visual = attributes.visual;
     target.width = attributes.width;
