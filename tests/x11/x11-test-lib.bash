@@ -14,6 +14,9 @@ started=()  # every process a script starts, ended by id when it ends
 cleanup() {
   local pid
   for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
+  if [ "$failures" -gt 0 ] && [ -s "$work/program.log" ]; then
+    echo "--- what the program printed"; tail -n 40 "$work/program.log"
+  fi
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
