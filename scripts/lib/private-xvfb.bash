@@ -11,7 +11,7 @@ start_private_xvfb() {
     Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp "$@" >"$log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
-      if [ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" = "$xvfb_pid" ] &&
+      if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$xvfb_pid" ] &&
          xdpyinfo -display ":$n" >/dev/null 2>&1; then
         export DISPLAY=":$n"
         return 0
