@@ -1,5 +1,6 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
 // counts, and the whole picture on the Cairo surface.
+#include "CairoHandles.h"
 #include "CairoSurface.h"
 #include "Renderer.h"
 #include "Scene.h"
@@ -90,7 +91,8 @@ void RenderCounting(benchmark::State& state, int world)
 void RenderCairo(benchmark::State& state, int world)
 {
     const Scene& scene = BusySceneOf(world);
-    CairoSurface surface(FrameWidth, FrameHeight);
+    const CairoSurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, FrameWidth, FrameHeight));
+    CairoSurface surface(image.get());
     for (auto _ : state) RenderScene(scene, FrameWidth, FrameHeight, surface);
     ReportScene(state, scene);
 }

@@ -5,6 +5,7 @@
 #include "RecordingShell.h"
 #include "RunProgress.h"
 #include "Scene.h"
+#include "WorldNames.h"
 
 #include <algorithm>
 #include <chrono>
@@ -23,8 +24,6 @@ bool AllFinite(const b2World& world)
     }
     return true;
 }
-
-const char* const WorldNames[] = {"cascadium", "cradle", "pachinko"};
 
 // The most entries and springs ever live at once: records are allocated only beyond these.
 class PeakCounter final : public SceneObserver {
@@ -87,13 +86,13 @@ int main(int argc, char** argv)
             }
             std::printf("%-9s hour %2d: records %zu (peak live %d) springs %zu (peak live %d) live %d population %d "
                         "finite %s\n",
-                        WorldNames[world], hour, scene.ObjectRecordsAllocated(), peaks.peakEntries,
+                        NameOfWorld(world), hour, scene.ObjectRecordsAllocated(), peaks.peakEntries,
                         scene.SpringRecordsAllocated(), peaks.peakSprings, scene.ObjectCount(), scene.Population(),
                         finite ? "yes" : "NO");
         }
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("%-9s %d h simulated in %.1f s; records grew by %zu after the first hour, springs by %zu\n",
-                    WorldNames[world], hours, seconds, scene.ObjectRecordsAllocated() - firstHourRecords,
+                    NameOfWorld(world), hours, seconds, scene.ObjectRecordsAllocated() - firstHourRecords,
                     scene.SpringRecordsAllocated() - firstHourSprings);
         std::fflush(stdout);
         scene.SetObserver(nullptr);

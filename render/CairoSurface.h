@@ -1,16 +1,21 @@
 #pragma once
 
+#include "CairoHandles.h"
 #include "DrawSurface.h"
 
-#include <cairo.h>
+#include <vector>
 
-#include <memory>
-
-// A DrawSurface on a Cairo image in memory: the same shapes, colours, fill and outline as the
-// window's picture, antialiased, ready to be written as a PNG file.
+// A DrawSurface through Cairo: the same shapes, colours, fill and outline as the window's
+// picture, antialiased. It draws onto `back` (an image for a PNG file, an off-screen pixmap for
+// a window) and, when a `target` is given, Present copies the finished picture onto it in one
+// block. Both surfaces belong to the caller and must outlive this object.
 class CairoSurface final : public DrawSurface {
 public:
-    CairoSurface(int width, int height);
+    explicit CairoSurface(cairo_surface_t* back, cairo_surface_t* target = nullptr);
+
+    // Confines all that follows, the clearing and the copy to the target included, to these
+    // areas: the rest of both surfaces keeps its pixels.
+    void ClipTo(const std::vector<PixelRect>& areas);
 
     void Clear(int width, int height) override;
     void BeginEntry(ColorRef line, ColorRef fill, ColorRef mark) override;
@@ -21,22 +26,17 @@ public:
     void RingQuarter(const PixelRect& outer, const PixelRect& inner, const PixelPoint* wedge) override;
     void Present(int width, int height) override;
 
-    // False when the image could not be made or the file not written.
-    bool WritePng(const char* path) const;
+    // False once drawing has failed (for instance when the back surface could not be made).
+    bool Ok() const;
 
 private:
-    struct SurfaceDeleter {
-        void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-    };
-    struct ContextDeleter {
-        void operator()(cairo_t* c) const { cairo_destroy(c); }
-    };
-
     void SetColor(ColorRef color);
     void FillAndOutline();
 
-    std::unique_ptr<cairo_surface_t, SurfaceDeleter> m_surface;
-    std::unique_ptr<cairo_t, ContextDeleter> m_cairo;
+    cairo_surface_t* m_target;
+    CairoContextPtr m_cairo;
+    std::vector<PixelRect> m_clip;
+    bool m_clipped = false;
     ColorRef m_line = 0;
     ColorRef m_fill = 0;
     ColorRef m_mark = 0;

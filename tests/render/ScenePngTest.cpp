@@ -1,3 +1,4 @@
+#include "CairoHandles.h"
 #include "ScenePng.h"
 #include "Scene.h"
 #include "support/RecordingShell.h"
@@ -7,7 +8,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 namespace {
@@ -24,10 +24,6 @@ std::ostream& operator<<(std::ostream& os, const Rgb8& c)
 
 constexpr Rgb8 Black{0, 0, 0};
 constexpr Rgb8 Navy{0, 0, 128};
-
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
 
 // A PNG file read back into memory.
 class Picture {
@@ -47,7 +43,7 @@ public:
     }
 
 private:
-    std::unique_ptr<cairo_surface_t, SurfaceDeleter> m_image;
+    CairoSurfacePtr m_image;
 };
 
 class ScenePngTest : public ::testing::Test {

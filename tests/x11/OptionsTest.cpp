@@ -1,0 +1,94 @@
+#include "Options.h"
+#include "WorldKind.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+OptionsResult Parse(const std::vector<std::string>& args)
+{
+    return ParseOptions(args);
+}
+
+TEST(OptionsTest, NoArgumentsOpenTheCascadiumWorldInAWindowOfItsOwn)
+{
+    const OptionsResult r = Parse({});
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(r.options.target, Target::OwnWindow);
+    EXPECT_EQ(r.options.world, Cascadium);
+    EXPECT_FALSE(r.options.help);
+}
+
+TEST(OptionsTest, RootTakesOneDashOrTwo)
+{
+    EXPECT_EQ(Parse({"--root"}).options.target, Target::Root);
+    EXPECT_EQ(Parse({"-root"}).options.target, Target::Root);
+}
+
+TEST(OptionsTest, WindowIdTakesDecimalOrHexadecimalWithEitherDash)
+{
+    EXPECT_EQ(Parse({"--window-id", "4194311"}).options.windowId, 4194311ul);
+    EXPECT_EQ(Parse({"-window-id", "0x400007"}).options.windowId, 0x400007ul);
+    EXPECT_EQ(Parse({"--window-id", "0XaBc"}).options.windowId, 0xABCul);
+    EXPECT_EQ(Parse({"--window-id", "0x400007"}).options.target, Target::WindowId);
+}
+
+TEST(OptionsTest, WindowIdRunsFromOneToTheLargest32BitValue)
+{
+    EXPECT_EQ(Parse({"--window-id", "1"}).options.windowId, 1ul);
+    EXPECT_EQ(Parse({"--window-id", "0xFFFFFFFF"}).options.windowId, 0xFFFFFFFFul);
+    EXPECT_EQ(Parse({"--window-id", "4294967295"}).error, "");
+    EXPECT_NE(Parse({"--window-id", "4294967296"}).error, "");
+    EXPECT_NE(Parse({"--window-id", "0x100000000"}).error, "");
+    EXPECT_NE(Parse({"--window-id", "0"}).error, "");
+    EXPECT_NE(Parse({"--window-id", "0x0"}).error, "");
+}
+
+TEST(OptionsTest, WindowIdRefusesAnythingButDigits)
+{
+    for (const char* bad : {"", "0x", "12ab", "0xg1", "-5", "+5", " 5", "5 ", "0b101"}) {
+        EXPECT_EQ(Parse({"--window-id", bad}).error, std::string("bad value '") + bad + "' for --window-id (see --help)")
+            << bad;
+    }
+}
+
+TEST(OptionsTest, WindowIdWinsOverRootInEitherOrder)
+{
+    EXPECT_EQ(Parse({"--root", "--window-id", "7"}).options.target, Target::WindowId);
+    EXPECT_EQ(Parse({"--window-id", "7", "--root"}).options.target, Target::WindowId);
+}
+
+TEST(OptionsTest, WorldTakesTheSimulatorsNames)
+{
+    EXPECT_EQ(Parse({"--world", "cascadium"}).options.world, Cascadium);
+    EXPECT_EQ(Parse({"--world", "cradle"}).options.world, NewtonsCradle);
+    EXPECT_EQ(Parse({"-world", "pachinko"}).options.world, PachinkoMachine);
+    EXPECT_EQ(Parse({"--world", "Pachinko"}).error, "bad value 'Pachinko' for --world (see --help)");
+}
+
+TEST(OptionsTest, AnOptionWithoutItsValueIsOneLine)
+{
+    EXPECT_EQ(Parse({"--world"}).error, "--world needs a value");
+    EXPECT_EQ(Parse({"-window-id"}).error, "-window-id needs a value");
+}
+
+TEST(OptionsTest, UnknownWordsAreRefusedWhateverTheirDashes)
+{
+    EXPECT_EQ(Parse({"--fps"}).error, "unknown option '--fps' (see --help)");
+    EXPECT_EQ(Parse({"root"}).error, "unknown option 'root' (see --help)");
+    EXPECT_EQ(Parse({"---root"}).error, "unknown option '---root' (see --help)");
+    EXPECT_EQ(Parse({"-"}).error, "unknown option '-' (see --help)");
+    EXPECT_EQ(Parse({"--"}).error, "unknown option '--' (see --help)");
+}
+
+TEST(OptionsTest, HelpIsReadAfterTheOtherOptionsAreChecked)
+{
+    EXPECT_TRUE(Parse({"--world", "cradle", "--help"}).options.help);
+    EXPECT_TRUE(Parse({"-h"}).options.help);
+    EXPECT_NE(Parse({"--help", "--world", "moon"}).error, "");
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# End to end: cascadium drawing into another program's window, as xscreensaver runs its hacks.
+# With --window-id and with --root plus XSCREENSAVER_WINDOW the picture fills the host's window
+# and keys there are not ours; destroying the window ends the program with status 0. Plain
+# --root draws on the root window.
+source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
+: "${X11_TEST_HOST:?the test host program}"
+start_xvfb 1280x1024
+
+# open_host: a white 640x400 window at the top left; its id in $host_window.
+open_host() {
+  coproc HOST { "$X11_TEST_HOST" window 640 400; }
+  started+=("$HOST_PID")
+  read -r -t 10 host_window <&"${HOST[0]}"
+}
+
+# destroy_host: destroys the window, then ends the host.
+destroy_host() {
+  echo destroy >&"${HOST[1]}"
+  local said=""
+  read -r -t 10 said <&"${HOST[0]}"
+  eval "exec ${HOST[1]}>&-"
+  [ "$said" = destroyed ]
+}
+
+# shows_world: the host's window holds the Cascadium picture, not its own white.
+shows_world() {
+  shoot 640x400+0+0
+  local navy white
+  navy=$(count_of 000080)
+  white=$(count_of FFFFFF)
+  echo "    (navy $navy, white $white of 256000 pixels)"
+  [ "$navy" -ge 5000 ] && [ "$white" -le 2000 ]
+}
+
+embedded_run() {  # embedded_run DESCRIPTION: the program is started into $host_window already
+  sleep 1.5
+  check "$1: the picture fills the host's window" shows_world
+  xdotool windowfocus --sync "$host_window" key q
+  sleep 0.3
+  check "$1: q in the host's window is not the program's" kill -0 "$program"
+  check "$1: the host destroys its window" destroy_host
+  wait_exit "$program" 5
+  check "$1: the program ends with status 0 (status $status)" [ "$status" = 0 ]
+}
+
+open_host
+check "the host made a window" [ -n "$host_window" ]
+start_program -window-id "$((host_window))"
+embedded_run "-window-id in decimal"
+
+open_host
+XSCREENSAVER_WINDOW=$host_window start_program --root
+embedded_run "--root with XSCREENSAVER_WINDOW"
+
+start_program --root --world pachinko
+sleep 1.5
+shoot 1280x1024+0+0
+pins=$(count_of 000080)
+check "plain --root draws on the root window (navy $pins)" at_least "$pins" 10000
+kill -HUP "$program"
+wait_exit "$program" 5
+check "SIGHUP ends it with status 0 (status $status)" [ "$status" = 0 ]
+
+start_program --window-id 0x7fffff0
+wait_exit "$program" 5
+check "a window id that names no window ends it with status 0 (status $status)" [ "$status" = 0 ]
+
+finish

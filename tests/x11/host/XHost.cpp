@@ -1,0 +1,68 @@
+// A stand-in for the programs around cascadium in the end-to-end tests:
+//   x11-test-host window WIDTH HEIGHT  makes a window at the top left of the screen, prints its
+//                                      id (0x...) and waits; a line "destroy" on standard input
+//                                      destroys it, the end of input ends the host
+//   x11-test-host close WINDOW         asks a window to close, as a window manager does
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+namespace {
+
+int MakeWindow(Display* display, unsigned width, unsigned height)
+{
+    const int screen = DefaultScreen(display);
+    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
+                                              WhitePixel(display, screen), WhitePixel(display, screen));
+    XStoreName(display, window, "x11-test-host");
+    XMapWindow(display, window);
+    XSync(display, False);
+    std::printf("0x%lx\n", window);
+    std::fflush(stdout);
+    for (std::string line; std::getline(std::cin, line);) {
+        if (line != "destroy") continue;
+        XDestroyWindow(display, window);
+        XSync(display, False);
+        std::puts("destroyed");
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int AskToClose(Display* display, Window window)
+{
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string command = argc > 1 ? argv[1] : "";
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fputs("x11-test-host: no display\n", stderr);
+        return 1;
+    }
+    int status = 2;
+    if (command == "window" && argc == 4)
+        status = MakeWindow(display, static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])));
+    else if (command == "close" && argc == 3)
+        status = AskToClose(display, static_cast<Window>(std::strtoul(argv[2], nullptr, 0)));
+    else
+        std::fputs("usage: x11-test-host window WIDTH HEIGHT | close WINDOW\n", stderr);
+    XCloseDisplay(display);
+    return status;
+}

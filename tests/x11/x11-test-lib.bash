@@ -1,0 +1,80 @@
+# Sourced by the end-to-end scripts tests/x11/*.sh: a private Xvfb for the one script, gone
+# when it ends, and helpers to start the program, wait for it and read pixels from the screen.
+# A script exits 77 (skipped) when Xvfb is not installed.
+# Expects CASCADIUM (the program) and X11_TEST_HOST (tests/x11/host) in the environment.
+set -uo pipefail
+
+command -v Xvfb >/dev/null || { echo "SKIP: Xvfb is not installed"; exit 77; }
+: "${CASCADIUM:?the cascadium program}"
+
+work=$(mktemp -d)
+xvfb_pid=""
+started=()  # every process a script starts, ended by id when it ends
+
+cleanup() {
+  local pid
+  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
+  if [ "$failures" -gt 0 ] && [ -s "$work/program.log" ]; then
+    echo "--- what the program printed"; tail -n 40 "$work/program.log"
+  fi
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private-xvfb.bash"
+
+# start_xvfb [WIDTHxHEIGHT [Xvfb options...]]
+start_xvfb() {
+  local size=${1:-1280x1024}
+  shift || true
+  start_private_xvfb "$size" "$work/xvfb.log" "$@" || { echo "no display could be started"; exit 1; }
+}
+
+# start_program [ARGS...]: runs cascadium in the background; its pid in $program.
+start_program() {
+  "$CASCADIUM" "$@" >>"$work/program.log" 2>&1 &
+  program=$!
+  started+=("$program")
+}
+
+# wait_exit PID SECONDS: sets $status to the exit status, or to "running" after SECONDS.
+wait_exit() {
+  local pid=$1 tenths=$(($2 * 10))
+  status=running
+  while [ "$tenths" -gt 0 ]; do
+    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; status=$?; return; fi
+    sleep 0.1; tenths=$((tenths - 1))
+  done
+}
+
+# wait_window TITLE SECONDS: the id of the window of exactly that title, or empty.
+wait_window() {
+  local id="" tenths=$(($2 * 10))
+  while [ -z "$id" ] && [ "$tenths" -gt 0 ]; do
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] || { sleep 0.1; tenths=$((tenths - 1)); }
+  done
+  echo "$id"
+}
+
+# shoot WIDTHxHEIGHT+X+Y: a histogram of that part of the screen in $work/histogram.txt.
+shoot() {
+  xwd -root -silent | convert xwd:- -crop "$1" +repage -format %c histogram:info:- >"$work/histogram.txt"
+}
+
+# Pixels of one exact colour (RRGGBB) in the last shot.
+count_of() {
+  awk -v c="#$1" 'toupper($0) ~ toupper(c) { gsub(":", "", $1); n += $1 } END { print n + 0 }' "$work/histogram.txt"
+}
+
+# Grey pixels in the last shot: equal red, green and blue between 0x40 and 0xF0 (objects).
+count_grey() {
+  awk '{ gsub(":", "", $1); split($2, c, /[(),]/);
+         if (c[2] == c[3] && c[3] == c[4] && c[2] >= 64 && c[2] <= 240) n += $1 } END { print n + 0 }' \
+    "$work/histogram.txt"
+}
+
+at_least() { [ "$1" -ge "$2" ]; }
+at_most() { [ "$1" -le "$2" ]; }

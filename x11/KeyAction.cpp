@@ -1,0 +1,22 @@
+#include "KeyAction.h"
+
+#include "WorldKind.h"
+
+#include <X11/keysym.h>
+
+KeyAction ActionOfKey(KeySym key)
+{
+    switch (key) {
+    case XK_1:
+        return {KeyAction::ShowWorld, Cascadium};
+    case XK_2:
+        return {KeyAction::ShowWorld, NewtonsCradle};
+    case XK_3:
+        return {KeyAction::ShowWorld, PachinkoMachine};
+    case XK_q:
+    case XK_Escape:
+        return {KeyAction::End};
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <X11/X.h>
+
+// What a key pressed in the program's own window does.
+struct KeyAction {
+    enum Kind {
+        Nothing,
+        ShowWorld,
+        End,
+    };
+    Kind kind = Nothing;
+    int world = 0;  // with ShowWorld
+};
+
+// 1, 2 and 3 show Cascadium, Newton's Cradle and the Pachinko Machine; q and Escape end the
+// program; every other key does nothing.
+KeyAction ActionOfKey(KeySym key);

@@ -1,0 +1,52 @@
+// cascadium: the three worlds on X11, in a window of its own or as an xscreensaver hack.
+#include "EventLoop.h"
+#include "MonotonicClock.h"
+#include "Options.h"
+#include "SceneWindow.h"
+#include "SignalFd.h"
+#include "TargetWindow.h"
+#include "XDisplay.h"
+#include "XErrors.h"
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    const OptionsResult parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "cascadium: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    const Options& options = parsed.options;
+    if (options.help) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
+
+    // Before anything else, so that a signal sent while the program starts is not lost.
+    const SignalFd signals({SIGTERM, SIGINT, SIGHUP});
+    if (signals.Fd() < 0) {
+        std::perror("cascadium: signalfd");
+        return 1;
+    }
+    // Declared before everything drawn on it, so it closes last.
+    const XDisplay display;
+    if (!display.Get()) {
+        std::fputs("cascadium: cannot open the X display\n", stderr);
+        return 1;
+    }
+    InstallXErrorHandlers();
+
+    const auto target = OpenTarget(display.Get(), options);
+    if (!target) {
+        // The window to draw in is already gone: nothing to show, nothing went wrong.
+        std::fputs("cascadium: the window to draw in does not exist\n", stderr);
+        return 0;
+    }
+    const MonotonicClock clock;
+    SceneWindow window(display.Get(), *target, options.world, clock);
+    return RunEventLoop(display.Get(), window, signals, clock);
+}

@@ -1,0 +1,109 @@
+#include "SceneWindow.h"
+
+#include "CairoSurface.h"
+#include "ChangedAreas.h"
+#include "CulledSurface.h"
+#include "KeyAction.h"
+#include "OwnWindow.h"
+#include "PointerPlacement.h"
+#include "Renderer.h"
+
+#include <X11/Xutil.h>
+
+#include <utility>
+
+SceneWindow::SceneWindow(Display* display, const TargetWindow& target, int world, const Clock& clock)
+    : m_display(display),
+      m_target(target),
+      m_buffer(display, target.window, target.visual, target.width, target.height),
+      m_scene(clock, *this),
+      m_world(world)
+{
+    m_scene.ResetWorld(m_world);
+}
+
+bool SceneWindow::Handle(const XEvent& event)
+{
+    switch (event.type) {
+    case Expose:
+        if (event.xexpose.count == 0) m_paintDue = m_paintAll = true;
+        return true;
+    case ConfigureNotify:
+        if (event.xconfigure.window == m_target.window) {
+            m_buffer.Resize(event.xconfigure.width, event.xconfigure.height);
+            m_paintDue = m_paintAll = true;
+        }
+        return true;
+    case DestroyNotify:
+        return event.xdestroywindow.window != m_target.window;
+    case ClientMessage:
+        return !IsCloseRequest(m_display, event);
+    default:
+        break;
+    }
+    // On another program's window the input belongs to that program.
+    if (!m_target.own) return true;
+    switch (event.type) {
+    case ButtonPress:
+        if (event.xbutton.button == Button1) {
+            m_dragging = true;
+            PlaceObject(event.xbutton.x, event.xbutton.y);
+        }
+        return true;
+    case MotionNotify:
+        if (m_dragging) PlaceObject(event.xmotion.x, event.xmotion.y);
+        return true;
+    case ButtonRelease:
+        if (event.xbutton.button == Button1) m_dragging = false;
+        return true;
+    case KeyPress:
+        return HandleKey(event.xkey);
+    default:
+        return true;
+    }
+}
+
+bool SceneWindow::HandleKey(const XKeyEvent& key)
+{
+    XKeyEvent copy = key;  // XLookupKeysym takes a non-const event
+    const KeyAction action = ActionOfKey(XLookupKeysym(&copy, 0));
+    if (action.kind == KeyAction::End) return false;
+    if (action.kind == KeyAction::ShowWorld) {
+        m_world = action.world;
+        m_scene.ResetWorld(m_world);
+        ShowWorldTitle(m_display, m_target.window, m_world);
+        m_paintDue = true;
+    }
+    return true;
+}
+
+void SceneWindow::Tick()
+{
+    m_scene.TickScene(m_world);
+}
+
+void SceneWindow::PaintIfDue()
+{
+    if (!m_paintDue) return;
+    m_paintDue = false;
+    const int width = m_buffer.Width();
+    const int height = m_buffer.Height();
+    RenderScene(m_scene, width, height, m_next);
+    std::swap(m_shown, m_next);
+    CairoSurface surface(m_buffer.Back(), m_buffer.Front());
+    if (m_paintAll) {
+        m_paintAll = false;
+        RenderScene(m_scene, width, height, surface);
+        return;
+    }
+    const std::vector<PixelRect> areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
+    if (areas.empty()) return;
+    surface.ClipTo(areas);
+    CulledSurface culled(surface, m_shown.Footprints(), areas);
+    RenderScene(m_scene, width, height, culled);
+}
+
+void SceneWindow::PlaceObject(int x, int y)
+{
+    ::PlaceObjectAt(m_scene, x, y, m_buffer.Width(), m_buffer.Height(), m_lastPlaced);
+}

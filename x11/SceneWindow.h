@@ -1,0 +1,47 @@
+#pragma once
+
+#include "FootprintSurface.h"
+#include "ObjectShape.h"
+#include "Scene.h"
+#include "SceneShell.h"
+#include "TargetWindow.h"
+#include "WindowBuffer.h"
+
+#include <X11/Xlib.h>
+
+// The scene shown in one X window: turns ticks into simulation steps and redraws, and, in a
+// window of its own, left-button drags into dropped objects and keys into world changes.
+class SceneWindow final : public SceneShell {
+public:
+    SceneWindow(Display* display, const TargetWindow& target, int world, const Clock& clock);
+
+    // False when the event ends the program (the window closed or destroyed, q or Escape).
+    bool Handle(const XEvent& event);
+    void Tick();
+    // Draws and shows the picture when the scene has moved or the window needs it: only where
+    // it changed since the last frame, unless the window lost its contents.
+    void PaintIfDue();
+    Window Id() const { return m_target.window; }
+
+    // SceneShell. There is no World menu: the title names the world.
+    void CheckWorldItem(int, bool) override {}
+    void RequestRedraw() override { m_paintDue = true; }
+
+private:
+    bool HandleKey(const XKeyEvent& key);
+    void PlaceObject(int x, int y);
+
+    Display* m_display;
+    TargetWindow m_target;
+    WindowBuffer m_buffer;
+    Scene m_scene;
+    int m_world;
+    // The first drop is a box, then they alternate, as in the Windows window.
+    ObjectShape m_lastPlaced = ObjectShape::Circle;
+    bool m_dragging = false;
+    bool m_paintDue = true;
+    bool m_paintAll = true;
+    // What the last frame shown drew, and scratch space for the next one.
+    FootprintSurface m_shown;
+    FootprintSurface m_next;
+};

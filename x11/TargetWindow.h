@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Options.h"
+
+#include <X11/Xlib.h>
+
+#include <optional>
+
+// The window the picture goes to, with what drawing on it needs.
+struct TargetWindow {
+    Window window = None;
+    bool own = false;  // input is read only in a window of the program's own
+    Visual* visual = nullptr;
+    int width = 0;
+    int height = 0;
+};
+
+// The window the options name: a new one of our own; for --root the window XSCREENSAVER_WINDOW
+// names (decimal or 0x hexadecimal) when it is set and readable, else the root window; or the
+// --window-id window. On another program's window only exposure, size and destruction are
+// read. Empty when the window named does not exist.
+std::optional<TargetWindow> OpenTarget(Display* display, const Options& options);

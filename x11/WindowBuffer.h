@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CairoHandles.h"
+
+#include <X11/Xlib.h>
+
+// A window and an off-screen picture of its size: each frame is drawn on the picture and then
+// copied onto the window in one block, so the window never shows a frame half drawn. The
+// picture is an image in this process (in memory shared with the server when it offers
+// MIT-SHM): the server then only copies pixels, where drawing on a server pixmap had it
+// rasterise every shape's full extent, which cost it more than the drawing costs here.
+class WindowBuffer {
+public:
+    WindowBuffer(Display* display, Window window, Visual* visual, int width, int height);
+
+    // Makes a new off-screen picture for the new size; nothing when the size is unchanged.
+    void Resize(int width, int height);
+
+    cairo_surface_t* Back() const { return m_back.get(); }
+    cairo_surface_t* Front() const { return m_front.get(); }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+
+private:
+    int m_width;
+    int m_height;
+    // Both surfaces must go before the display closes: their owner declares the display first.
+    CairoSurfacePtr m_front;
+    CairoSurfacePtr m_back;
+};
