@@ -1,7 +1,5 @@
 // The entry point: reads the stored world and the argument text, then runs either the settings
 // dialog or the main window until it closes. The exit code is 0 on every path.
-#include "StoredWorld.h"
-
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,12 +9,10 @@
 #include <string>
 
 #include "CommandLine.h"
-#include "CurrentWorld.h"
-#include "HostWindow.h"
 #include "MainWnd.h"
 #include "NormaliseWorld.h"
-#include "RunMode.h"
-#include "Settings.h"
+#include "ProcessState.h"
+#include "SettingsDialog.h"
 
 namespace {
 
@@ -32,8 +28,8 @@ void ReadArguments(const wchar_t* arguments)
 std::unique_ptr<CWnd> CreateModeObject()
 {
     if (RunMode == RunModeKind::Configure)
-        return std::make_unique<CSettings>();
-    return std::make_unique<CMainWnd>();
+        return std::make_unique<CSettings>(HostWindow, StoredWorld);
+    return std::make_unique<CMainWnd>(RunMode, HostWindow, CurrentWorld, LastPlacedShape);
 }
 
 } // namespace

@@ -4,5 +4,5 @@ add_library(cascadium_startup STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NormaliseWorld.cpp
 )
-target_include_directories(cascadium_startup PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_include_directories(cascadium_startup PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR}/ui)
 target_link_libraries(cascadium_startup PUBLIC cascadium_scene)

@@ -1,10 +1,7 @@
 #include "MainWnd.h"
 
 #include "CanHostPreview.h"
-#include "CurrentWorld.h"
 #include "GdiSurface.h"
-#include "HostWindow.h"
-#include "LastPlacedShape.h"
 #include "LoadResString.h"
 #include "MonitorUnion.h"
 #include "PointerPlacement.h"
@@ -33,7 +30,11 @@ constexpr int MouseTolerance = 4;
 }  // namespace
 
 // The scene seeds its random generator and its step clock from the tick counter.
-CMainWnd::CMainWnd() : m_scene(m_clock, *this) {}
+CMainWnd::CMainWnd(RunModeKind mode, HWND host, std::int32_t& currentWorld, ObjectShape& lastPlacedShape)
+    : m_mode(mode), m_host(host), m_currentWorld(currentWorld), m_lastPlacedShape(lastPlacedShape),
+      m_scene(m_clock, *this)
+{
+}
 
 CMainWnd::~CMainWnd()
 {
@@ -50,26 +51,26 @@ CMainWnd::ClassRegistration::~ClassRegistration()
 bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
 {
     m_hInstance = hInstance;
-    if (RunMode == RunModeKind::Preview && !CanHostPreview(HostWindow)) return false;
+    if (m_mode == RunModeKind::Preview && !CanHostPreview(m_host)) return false;
     const auto title = LoadResString(IDS_WINDOW_TITLE, hInstance);
     const auto className = LoadResString(IDS_WINDOW_CLASS, hInstance);
     if (!title || !className) return false;
     if (!RegisterWindowClass(className.get())) return false;
 
-    const DWORD style = RunMode == RunModeKind::Windowed ? WS_OVERLAPPEDWINDOW
-                      : RunMode == RunModeKind::ScreenSaver ? WS_POPUP
+    const DWORD style = m_mode == RunModeKind::Windowed ? WS_OVERLAPPEDWINDOW
+                      : m_mode == RunModeKind::ScreenSaver ? WS_POPUP
                       : WS_CHILD;
-    const HWND parent = RunMode == RunModeKind::Preview ? HostWindow : nullptr;
-    if (!CreateWindowExW(IsSaverMode() ? WS_EX_TOPMOST : 0, className.get(), title.get(), style,
+    const HWND parent = m_mode == RunModeKind::Preview ? m_host : nullptr;
+    if (!CreateWindowExW(IsSaverMode(m_mode) ? WS_EX_TOPMOST : 0, className.get(), title.get(), style,
                          CW_USEDEFAULT, CW_USEDEFAULT, WindowWidth, WindowHeight, parent, nullptr,
                          hInstance, this))
         return false;
 
-    if (IsSaverMode()) PlaceSaverWindow();
-    ShowWindow(m_hWnd, RunMode == RunModeKind::Preview ? SW_SHOWNOACTIVATE : nCmdShow);
+    if (IsSaverMode(m_mode)) PlaceSaverWindow();
+    ShowWindow(m_hWnd, m_mode == RunModeKind::Preview ? SW_SHOWNOACTIVATE : nCmdShow);
     // Paints an empty (black) scene: no world exists yet.
     UpdateWindow(m_hWnd);
-    m_scene.ResetWorld(CurrentWorld);
+    m_scene.ResetWorld(m_currentWorld);
     SetTimer(m_hWnd, TickTimerId, TickIntervalMs, nullptr);
     return true;
 }
@@ -89,9 +90,9 @@ bool CMainWnd::RegisterWindowClass(const wchar_t* className)
     wc.hIcon = LoadIconW(m_hInstance, MAKEINTRESOURCEW(IDI_CASCADIUM));
     wc.hIconSm = m_class.smallIcon;
     // The full-screen saver hides the pointer: its class has no cursor to restore it with.
-    wc.hCursor = IsFullScreen() ? nullptr : LoadCursorW(nullptr, IDC_ARROW);
+    wc.hCursor = IsFullScreen(m_mode) ? nullptr : LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszMenuName = IsSaverMode() ? nullptr : MAKEINTRESOURCEW(IDR_MAIN_MENU);
+    wc.lpszMenuName = IsSaverMode(m_mode) ? nullptr : MAKEINTRESOURCEW(IDR_MAIN_MENU);
     wc.lpszClassName = className;
     m_class.atom = RegisterClassExW(&wc);
     return m_class.atom != 0;
@@ -100,9 +101,9 @@ bool CMainWnd::RegisterWindowClass(const wchar_t* className)
 void CMainWnd::PlaceSaverWindow()
 {
     RECT area{};
-    if (RunMode == RunModeKind::Preview) {
-        SetParent(m_hWnd, HostWindow);
-        GetClientRect(HostWindow, &area);
+    if (m_mode == RunModeKind::Preview) {
+        SetParent(m_hWnd, m_host);
+        GetClientRect(m_host, &area);
     } else {
         SetCursor(nullptr);
         EnumDisplayMonitors(nullptr, nullptr, MonitorUnionProc, reinterpret_cast<LPARAM>(&area));
@@ -123,7 +124,7 @@ INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
         return 1;
     case WM_ACTIVATE:
         // Always handled: the default handling would take the keyboard focus.
-        if (IsFullScreen() && wParam == 0) PostClose();
+        if (IsFullScreen(m_mode) && wParam == 0) PostClose();
         return 1;
     case WM_PAINT:
         OnPaint();
@@ -137,7 +138,7 @@ INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
         return 1;
     }
     case WM_TIMER:
-        m_scene.TickScene(CurrentWorld);
+        m_scene.TickScene(m_currentWorld);
         return 1;
     case WM_MOUSEMOVE:
         OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -153,7 +154,7 @@ INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         // Handled in every mode, so Alt+F4 and friends never reach the default handling.
-        if (IsFullScreen()) PostClose();
+        if (IsFullScreen(m_mode)) PostClose();
         return 1;
     default:
         return 0;
@@ -167,16 +168,16 @@ void CMainWnd::OnCommand(int commandId)
         PostClose();
         break;
     case IDM_WORLD_CASCADIUM:
-        CurrentWorld = Cascadium;
-        m_scene.ResetWorld(CurrentWorld);
+        m_currentWorld = Cascadium;
+        m_scene.ResetWorld(m_currentWorld);
         break;
     case IDM_WORLD_NEWTONS_CRADLE:
-        CurrentWorld = NewtonsCradle;
-        m_scene.ResetWorld(CurrentWorld);
+        m_currentWorld = NewtonsCradle;
+        m_scene.ResetWorld(m_currentWorld);
         break;
     case IDM_WORLD_PACHINKO_MACHINE:
-        CurrentWorld = PachinkoMachine;
-        m_scene.ResetWorld(CurrentWorld);
+        m_currentWorld = PachinkoMachine;
+        m_scene.ResetWorld(m_currentWorld);
         break;
     default:
         break;
@@ -212,7 +213,7 @@ void CMainWnd::OnPaint()
 
 void CMainWnd::OnMouseMove(int x, int y)
 {
-    switch (RunMode) {
+    switch (m_mode) {
     case RunModeKind::ScreenSaver:
         // Measured from the first position seen, never updated: a slow drift ends it too.
         if (!m_bMouseSeen) {
@@ -235,9 +236,9 @@ void CMainWnd::OnLeftButtonDown(int x, int y)
 {
     m_bDragging = true;
     SetCapture(m_hWnd);
-    if (RunMode == RunModeKind::Windowed)
+    if (m_mode == RunModeKind::Windowed)
         PlaceObjectAt(x, y);
-    else if (IsFullScreen())
+    else if (IsFullScreen(m_mode))
         PostClose();
 }
 
@@ -245,7 +246,7 @@ void CMainWnd::PlaceObjectAt(int x, int y)
 {
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    ::PlaceObjectAt(m_scene, x, y, client.right, client.bottom, LastPlacedShape);
+    ::PlaceObjectAt(m_scene, x, y, client.right, client.bottom, m_lastPlacedShape);
 }
 
 void CMainWnd::PostClose()

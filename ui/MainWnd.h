@@ -1,6 +1,8 @@
 #pragma once
 
 #include "BackBuffer.h"
+#include "ObjectShape.h"
+#include "RunMode.h"
 #include "Scene.h"
 #include "SceneShell.h"
 #include "TickCountClock.h"
@@ -13,7 +15,9 @@
 // activity into closing.
 class CMainWnd final : public CWnd, public SceneShell {
 public:
-    CMainWnd();
+    // The run mode and, in a preview, the host window come from the command line; the current
+    // world and the last dropped shape are the process's own, read and changed here.
+    CMainWnd(RunModeKind mode, HWND host, std::int32_t& currentWorld, ObjectShape& lastPlacedShape);
     ~CMainWnd() override;
 
     bool Create(HINSTANCE hInstance, int nCmdShow) override;
@@ -43,6 +47,10 @@ private:
         HICON smallIcon = nullptr;  // LoadImageW gives an icon of our own to destroy
     };
 
+    const RunModeKind m_mode;
+    const HWND m_host;
+    std::int32_t& m_currentWorld;
+    ObjectShape& m_lastPlacedShape;
     TickCountClock m_clock;
     Scene m_scene;
     BackBuffer m_backBuffer;

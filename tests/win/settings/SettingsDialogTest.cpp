@@ -4,9 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "HostWindow.h"
-#include "Settings.h"
-#include "StoredWorld.h"
+#include "SettingsDialog.h"
 #include "WorldSetting.h"
 
 namespace {
@@ -17,13 +15,18 @@ constexpr UINT_PTR kWatchdog = 1;
 
 using Step = std::function<void(HWND)>;
 
+// The stored world the dialogs of these tests show and replace, as the process's own would be.
+std::int32_t StoredWorld = -1;
+
 // The settings dialog with a test script that runs inside its modal loop once the dialog is
 // up, one step per posted message, so a step runs only while the dialog is still going. A
 // watchdog ends a dialog that the script failed to close, so a fault cannot hang the run.
 class ScriptedSettings : public CSettings {
 public:
-    explicit ScriptedSettings(Step step) : m_steps{std::move(step)} {}
-    explicit ScriptedSettings(std::vector<Step> steps) : m_steps(std::move(steps)) {}
+    explicit ScriptedSettings(Step step, HWND owner = nullptr) : CSettings(owner, StoredWorld), m_steps{std::move(step)}
+    {
+    }
+    explicit ScriptedSettings(std::vector<Step> steps) : CSettings(nullptr, StoredWorld), m_steps(std::move(steps)) {}
 
     INT_PTR HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override
     {
@@ -222,12 +225,10 @@ TEST_F(SettingsDialogTest, EnterOnTheListStoresAndEscapeCancels)
 
 TEST_F(SettingsDialogTest, AnOwnerThatIsNoWindowStillReportsSuccess)
 {
-    const HWND savedHost = HostWindow;
-    HostWindow = reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x7FFF0001));
-    ScriptedSettings dialog([](HWND hwnd) { SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0); });
+    const HWND bogus = reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x7FFF0001));
+    ScriptedSettings dialog([](HWND hwnd) { SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0); }, bogus);
     StoredWorld = ReadWorldSetting();
     EXPECT_TRUE(dialog.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
-    HostWindow = savedHost;
     EXPECT_FALSE(dialog.m_initialised) << "no dialog may appear for a bogus owner";
     EXPECT_FALSE(KeyExists());
 }

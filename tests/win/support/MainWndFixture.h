@@ -1,8 +1,5 @@
 #pragma once
 
-#include "CurrentWorld.h"
-#include "HostWindow.h"
-#include "LastPlacedShape.h"
 #include "MainWnd.h"
 #include "MessagePump.h"
 #include "RunMode.h"
@@ -18,26 +15,21 @@ inline LPARAM At(int x, int y)
 }
 
 // Opens a real main window in a chosen run mode and drives it with messages. Each test gets a
-// fresh window; the process-wide values are put back afterwards.
+// fresh window, with its own stand-ins for the values the entry point hands over.
 class MainWndFixture : public ::testing::Test {
 protected:
     void TearDown() override
     {
         m_window.reset();
         PumpMessages();
-        RunMode = RunModeKind::Windowed;
-        HostWindow = nullptr;
-        CurrentWorld = 0;
-        LastPlacedShape = ObjectShape::Circle;
     }
 
     // Creates the window as the entry point would, with the show command the process was
     // started with. Nothing is pumped, so no tick has run yet.
     HWND Open(RunModeKind mode, int world = 0, int showCommand = SW_SHOWNORMAL)
     {
-        RunMode = mode;
         CurrentWorld = world;
-        m_window = std::make_unique<CMainWnd>();
+        m_window = std::make_unique<CMainWnd>(mode, HostWindow, CurrentWorld, LastPlacedShape);
         const bool created = m_window->Create(GetModuleHandleW(nullptr), showCommand);
         EXPECT_TRUE(created);
         return created ? m_window->GetHwnd() : nullptr;
@@ -68,5 +60,8 @@ protected:
         return !quit && IsWindow(Hwnd());
     }
 
+    HWND HostWindow = nullptr;
+    std::int32_t CurrentWorld = 0;
+    ObjectShape LastPlacedShape = ObjectShape::Circle;
     std::unique_ptr<CMainWnd> m_window;
 };

@@ -86,15 +86,13 @@ TEST_F(PreviewTest, ClosingTheHostEndsThePreview)
 
 TEST(PreviewWithoutHost, CannotBeCreatedForNoWindowTheDesktopOrTheMessageOnlyParent)
 {
-    RunMode = RunModeKind::Preview;
+    std::int32_t world = 0;
+    ObjectShape lastPlaced = ObjectShape::Circle;
     for (const HWND host : {HWND{nullptr}, GetDesktopWindow(), HWND_MESSAGE}) {
-        HostWindow = host;
-        CMainWnd window;
+        CMainWnd window(RunModeKind::Preview, host, world, lastPlaced);
         EXPECT_FALSE(window.Create(GetModuleHandleW(nullptr), SW_SHOWNORMAL));
         EXPECT_EQ(window.GetHwnd(), nullptr);
     }
-    HostWindow = nullptr;
-    RunMode = RunModeKind::Windowed;
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-#include "Settings.h"
+#include "SettingsDialog.h"
 
-#include "HostWindow.h"
 #include "LoadResString.h"
 #include "NormaliseWorld.h"
 #include "ResourceIds.h"
-#include "StoredWorld.h"
 #include "WindowProc.h"
 #include "WorldSetting.h"
 
@@ -19,7 +17,7 @@ constexpr UINT kWorldCount = 3;
 bool CSettings::Create(HINSTANCE hInstance, int)
 {
     m_hInstance = hInstance;
-    DialogBoxParamW(hInstance, MAKEINTRESOURCEW(IDD_SETTINGS), HostWindow, RouteMessage,
+    DialogBoxParamW(hInstance, MAKEINTRESOURCEW(IDD_SETTINGS), m_owner, RouteMessage,
                     reinterpret_cast<LPARAM>(static_cast<CWnd*>(this)));
     return true;
 }
@@ -33,9 +31,9 @@ INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            StoredWorld = static_cast<std::int32_t>(
+            m_storedWorld = static_cast<std::int32_t>(
                 SendDlgItemMessageW(hwnd, IDC_WORLD_LIST, CB_GETCURSEL, 0, 0));
-            WriteWorldSetting(StoredWorld);
+            WriteWorldSetting(m_storedWorld);
             EndDialog(hwnd, 1);
             break;
         case IDCANCEL:
@@ -56,6 +54,6 @@ void CSettings::InitWorldList()
             SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(name.get()));
     }
-    StoredWorld = NormaliseWorld(StoredWorld);
-    SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_SETCURSEL, static_cast<WPARAM>(StoredWorld), 0);
+    m_storedWorld = NormaliseWorld(m_storedWorld);
+    SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_SETCURSEL, static_cast<WPARAM>(m_storedWorld), 0);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// How the executable was started. Set once from the command line at start-up; read everywhere
-// in the shell. Portable on purpose: the command-line parser is tested natively.
+// How the executable was started: read once from the command line by the entry point and handed
+// to the window it creates. Portable on purpose: the command-line parser is tested natively.
 enum class RunModeKind {
     Windowed,     // a plain resizable window with a menu
     ScreenSaver,  // "/s": borderless, topmost, spanning every monitor, ends on user input
@@ -9,16 +9,14 @@ enum class RunModeKind {
     Configure,    // "/c:<hwnd>": only the settings dialog
 };
 
-inline RunModeKind RunMode = RunModeKind::Windowed;
-
 // No menu, a topmost window, and the pointer never drops objects.
-inline bool IsSaverMode()
+constexpr bool IsSaverMode(RunModeKind mode)
 {
-    return RunMode == RunModeKind::ScreenSaver || RunMode == RunModeKind::Preview;
+    return mode == RunModeKind::ScreenSaver || mode == RunModeKind::Preview;
 }
 
 // Spans the monitors, hides the pointer and closes on the first user input.
-inline bool IsFullScreen()
+constexpr bool IsFullScreen(RunModeKind mode)
 {
-    return RunMode == RunModeKind::ScreenSaver;
+    return mode == RunModeKind::ScreenSaver;
 }
