@@ -11,15 +11,11 @@
 #include "ResourceIds.h"
 #include "RunMode.h"
 #include "WindowProc.h"
-#include "WorldKind.h"
+#include "WorldMenu.h"
 
 #include <windowsx.h>
 
 #include <cstdlib>
-
-static_assert(IDM_WORLD_CASCADIUM == CmdCascadium, "World menu ids must match the scene's");
-static_assert(IDM_WORLD_NEWTONS_CRADLE == CmdNewtonsCradle, "World menu ids must match the scene's");
-static_assert(IDM_WORLD_PACHINKO_MACHINE == CmdPachinkoMachine, "World menu ids must match the scene's");
 
 namespace {
 constexpr UINT_PTR TickTimerId = 1;
@@ -67,7 +63,7 @@ bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
     ShowWindow(m_hWnd, RunMode == RunModeKind::Preview ? SW_SHOWNOACTIVATE : nCmdShow);
     // Paints an empty (black) scene: no world exists yet.
     UpdateWindow(m_hWnd);
-    m_scene.ResetWorld(CurrentWorld);
+    m_scene.ResetWorld(static_cast<WorldKind>(CurrentWorld));
     SetTimer(m_hWnd, TickTimerId, TickIntervalMs, nullptr);
     return true;
 }
@@ -135,7 +131,7 @@ INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
         return 1;
     }
     case WM_TIMER:
-        m_scene.TickScene(CurrentWorld);
+        m_scene.TickScene(static_cast<WorldKind>(CurrentWorld));
         return 1;
     case WM_MOUSEMOVE:
         OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -160,32 +156,20 @@ INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
 
 void CMainWnd::OnCommand(int commandId)
 {
-    switch (commandId) {
-    case IDM_EXIT:
+    if (commandId == IDM_EXIT) {
         PostClose();
-        break;
-    case IDM_WORLD_CASCADIUM:
-        CurrentWorld = Cascadium;
-        m_scene.ResetWorld(CurrentWorld);
-        break;
-    case IDM_WORLD_NEWTONS_CRADLE:
-        CurrentWorld = NewtonsCradle;
-        m_scene.ResetWorld(CurrentWorld);
-        break;
-    case IDM_WORLD_PACHINKO_MACHINE:
-        CurrentWorld = PachinkoMachine;
-        m_scene.ResetWorld(CurrentWorld);
-        break;
-    default:
-        break;
+    } else if (const std::optional<WorldKind> world = WorldOfMenuItem(commandId)) {
+        CurrentWorld = static_cast<std::int32_t>(*world);
+        m_scene.ResetWorld(*world);
     }
 }
 
-void CMainWnd::CheckWorldItem(int commandId, bool checked)
+void CMainWnd::CheckWorldItem(WorldKind world, bool checked)
 {
     const HMENU menu = GetMenu(m_hWnd);
     if (menu)
-        CheckMenuItem(menu, static_cast<UINT>(commandId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+        CheckMenuItem(menu, static_cast<UINT>(MenuItemOf(world)),
+                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CMainWnd::RequestRedraw()

@@ -21,7 +21,7 @@ public:
     void OnCommand(int commandId);
 
     // SceneShell
-    void CheckWorldItem(int commandId, bool checked) override;
+    void CheckWorldItem(WorldKind world, bool checked) override;
     void RequestRedraw() override;
 
     const Scene& GetScene() const { return m_scene; }

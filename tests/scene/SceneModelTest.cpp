@@ -4,7 +4,7 @@ namespace {
 
 class SceneModel : public SceneFixture {
 protected:
-    SceneModel() { scene.ResetWorld(Cascadium); }
+    SceneModel() { scene.ResetWorld(WorldKind::Cascadium); }
 
     b2Body* Drop(float density = 50.0f, ObjectShape shape = ObjectShape::Circle, float x = 0.0f)
     {
@@ -14,7 +14,6 @@ protected:
     SceneObject* AddSpring(b2Body* a, b2Body* b)
     {
         SceneObject* e = scene.AcquireObject();
-        e->owner = &scene;
         Spring* spring = scene.AcquireSpring();
         spring->bodyA = a;
         spring->bodyB = b;
@@ -89,13 +88,14 @@ TEST_F(SceneModel, FreeListReturnsRecordsFirstInFirstOut)
     SceneObject* again = scene.AcquireObject();
     EXPECT_EQ(again, c);
     EXPECT_EQ(scene.ObjectRecordsAllocated(), allocated);
-    // A recycled record comes back cleared and stamped with the current time.
+    // A recycled record comes back cleared, owned by the scene and stamped with the current time.
     clock.Advance(123);
     scene.RemoveObject(EntryOf(Drop()));
     SceneObject* reused = scene.AcquireObject();
     EXPECT_EQ(reused->body, nullptr);
     EXPECT_EQ(reused->weight, 0);
     EXPECT_EQ(reused->fillColor, 0u);
+    EXPECT_EQ(reused->owner, &scene);
     EXPECT_EQ(reused->createdAt, clock.Now());
 }
 

@@ -1,11 +1,7 @@
 #include "MainWndFixture.h"
+#include "PointerAt.h"
 
 namespace {
-
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
-}
 
 // The full-screen saver, with the pointer's first position taken where the real pointer is,
 // so that a real move the system reports in between cannot shift it.

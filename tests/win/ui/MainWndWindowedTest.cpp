@@ -1,4 +1,5 @@
 #include "MainWndFixture.h"
+#include "PointerAt.h"
 
 #include "ResourceIds.h"
 
@@ -9,11 +10,6 @@ namespace {
 constexpr WPARAM kCascadiumItem = 114;
 constexpr WPARAM kNewtonsCradleItem = 113;
 constexpr WPARAM kPachinkoItem = 116;
-
-LPARAM At(int x, int y)
-{
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
-}
 
 bool IsChecked(HWND hwnd, UINT item)
 {

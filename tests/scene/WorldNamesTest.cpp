@@ -1,0 +1,31 @@
+#include "WorldNames.h"
+#include "support/WorldKindPrinting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WorldNames, EachWorldHasItsShortAndDisplayName)
+{
+    EXPECT_STREQ(ShortNameOf(WorldKind::Cascadium), "cascadium");
+    EXPECT_STREQ(ShortNameOf(WorldKind::NewtonsCradle), "cradle");
+    EXPECT_STREQ(ShortNameOf(WorldKind::PachinkoMachine), "pachinko");
+    EXPECT_STREQ(DisplayNameOf(WorldKind::Cascadium), "Cascadium");
+    EXPECT_STREQ(DisplayNameOf(WorldKind::NewtonsCradle), "Newton's Cradle");
+    EXPECT_STREQ(DisplayNameOf(WorldKind::PachinkoMachine), "Pachinko Machine");
+}
+
+TEST(WorldNames, EveryShortNameReadsBackAsItsWorld)
+{
+    for (WorldKind world : EveryWorld) EXPECT_EQ(WorldOfShortName(ShortNameOf(world)), world);
+}
+
+TEST(WorldNames, OnlyAShortNameExactlyAsSpeltIsAWorld)
+{
+    for (const char* text : {"", "Cascadium", "CRADLE", "cradle ", " cradle", "pachink", "pachinkos",
+                             "Newton's Cradle", "Pachinko Machine", "1"}) {
+        EXPECT_EQ(WorldOfShortName(text), std::nullopt) << '"' << text << '"';
+    }
+}
+
+}  // namespace
