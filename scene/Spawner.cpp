@@ -91,7 +91,8 @@ void SpawnRigidCluster(Scene& scene, int jointCount)
     p[1] = scene.CreateObject(r, r, g.density, 0.0f, right, SpawnHeight, ObjectShape::Circle, 1);
     p[3] = scene.CreateObject(r, r, g.density, 0.0f, right, top, ObjectShape::Circle, 0);
     if (jointCount == 3) {
-        p[0] = scene.CreateObject(r, r, g.density, 0.0f, g.left, SpawnHeight + g.spacing * 0.5f, ObjectShape::Circle, 0);
+        const float middle = SpawnHeight + g.spacing * 0.5f;
+        p[0] = scene.CreateObject(r, r, g.density, 0.0f, g.left, middle, ObjectShape::Circle, 0);
     } else if (jointCount != 1) {
         p[0] = scene.CreateObject(r, r, g.density, 0.0f, g.left, SpawnHeight, ObjectShape::Circle, 0);
         p[2] = scene.CreateObject(r, r, g.density, 0.0f, g.left, top, ObjectShape::Circle, 0);
