@@ -1,3 +1,5 @@
+#include "SceneColors.h"
+#include "SceneEntries.h"
 #include "support/SceneFixture.h"
 
 namespace {
@@ -9,17 +11,6 @@ protected:
     b2Body* Drop(float density = 50.0f, ObjectShape shape = ObjectShape::Circle, float x = 0.0f)
     {
         return scene.CreateObject(0.5f, 0.5f, density, 40.0f, x, 20.0f, shape, 1);
-    }
-
-    SceneObject* AddSpring(b2Body* a, b2Body* b)
-    {
-        SceneObject* e = scene.AcquireObject();
-        Spring* spring = scene.AcquireSpring();
-        spring->bodyA = a;
-        spring->bodyB = b;
-        e->spring = spring;
-        scene.LinkObject(e);
-        return e;
     }
 };
 
@@ -104,8 +95,8 @@ TEST_F(SceneModel, RemovingABodyTakesItsSpringsFirst)
     b2Body* a = Drop(50.0f, ObjectShape::Circle, -2.0f);
     b2Body* b = Drop(50.0f, ObjectShape::Circle, 0.0f);
     b2Body* c = Drop(50.0f, ObjectShape::Circle, 2.0f);
-    SceneObject* ab = AddSpring(a, b);
-    SceneObject* bc = AddSpring(b, c);
+    SceneObject* ab = NewSpringEntry(scene, a, b, LinkLine);
+    SceneObject* bc = NewSpringEntry(scene, b, c, LinkLine);
     Spring* springAb = ab->spring;
     Spring* springBc = bc->spring;
     const int count = scene.ObjectCount();

@@ -1,5 +1,6 @@
 #include "support/AllFinite.h"
 #include "support/SceneFixture.h"
+#include "WorldNames.h"
 
 #include <algorithm>
 
