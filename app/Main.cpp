@@ -40,7 +40,7 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR arguments, int nCmdSho
     InitCommonControlsEx(&controls);
 
     StoredWorld = NormaliseWorld(StoredWorld);
-    CurrentWorld = StoredWorld;
+    CurrentWorld = static_cast<WorldKind>(StoredWorld);
 
     ReadArguments(arguments ? arguments : L"");
 

@@ -10,5 +10,5 @@ std::unordered_map<HWND, CWnd*> WindowMap;
 
 RunModeKind RunMode = RunModeKind::Windowed;
 HWND HostWindow = nullptr;
-std::int32_t CurrentWorld = 0;
+WorldKind CurrentWorld = WorldKind::Cascadium;
 ObjectShape LastPlacedShape = ObjectShape::Circle;

@@ -2,6 +2,7 @@
 
 #include "ObjectShape.h"
 #include "RunMode.h"
+#include "WorldKind.h"
 
 #include <windows.h>
 
@@ -18,6 +19,6 @@ extern std::int32_t StoredWorld;
 extern RunModeKind RunMode;
 extern HWND HostWindow;
 // The world the main window builds and runs; changed afterwards only by its World menu.
-extern std::int32_t CurrentWorld;
+extern WorldKind CurrentWorld;
 // The shape of the last object dropped with the pointer: drops alternate, the first is a box.
 extern ObjectShape LastPlacedShape;

@@ -4,9 +4,9 @@
 
 #include "BackBuffer.h"
 #include "GdiSurface.h"
+#include "NullSceneShell.h"
 #include "Renderer.h"
 #include "Scene.h"
-#include "SceneShell.h"
 
 #include <windows.h>
 
@@ -18,12 +18,6 @@ namespace {
 constexpr int Width = 1920;
 constexpr int Height = 1080;
 constexpr int Paints = 200;
-
-class SilentShell final : public SceneShell {
-public:
-    void CheckWorldItem(int, bool) override {}
-    void RequestRedraw() override {}
-};
 
 // Milliseconds per call of `paint`, averaged over Paints calls after one warm-up.
 template <typename Paint>
@@ -46,12 +40,12 @@ int main()
 {
     // Thirty simulated seconds of the Cascadium world: the spawner has filled it.
     ManualClock clock(1000);
-    SilentShell shell;
+    NullSceneShell shell;
     Scene scene(clock, shell);
-    scene.ResetWorld(0);
+    scene.ResetWorld(WorldKind::Cascadium);
     for (int tick = 0; tick < 600; ++tick) {
         clock.Advance(50);
-        scene.TickScene(0);
+        scene.TickScene(WorldKind::Cascadium);
     }
 
     const HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, Width, Height, nullptr, nullptr,

@@ -2,6 +2,7 @@
 // counts, and the whole picture on the Cairo surface.
 #include "CairoHandles.h"
 #include "CairoSurface.h"
+#include "NullSceneShell.h"
 #include "Renderer.h"
 #include "Scene.h"
 
@@ -13,12 +14,6 @@ constexpr int FrameWidth = 1920;
 constexpr int FrameHeight = 1080;
 constexpr int TickMs = 50;
 constexpr int TicksPerMinute = 60 * 1000 / TickMs;
-
-class QuietShell final : public SceneShell {
-public:
-    void CheckWorldItem(int, bool) override {}
-    void RequestRedraw() override {}
-};
 
 // Counts the shapes it is given and draws nothing: what is left is the renderer's own cost.
 class CountingSurface final : public DrawSurface {
@@ -51,7 +46,7 @@ private:
 
 // A world run for a simulated minute at the window's 50 ms tick, so the spawner has filled it.
 struct BusyScene {
-    explicit BusyScene(int world) : scene(clock, shell)
+    explicit BusyScene(WorldKind world) : scene(clock, shell)
     {
         scene.ResetWorld(world);
         for (int i = 0; i < TicksPerMinute; ++i) {
@@ -61,15 +56,15 @@ struct BusyScene {
     }
 
     ManualClock clock{1};
-    QuietShell shell;
+    NullSceneShell shell;
     Scene scene;
 };
 
-const Scene& BusySceneOf(int world)
+const Scene& BusySceneOf(WorldKind world)
 {
-    static const BusyScene cascadium(Cascadium);
-    static const BusyScene pachinko(PachinkoMachine);
-    return world == PachinkoMachine ? pachinko.scene : cascadium.scene;
+    static const BusyScene cascadium(WorldKind::Cascadium);
+    static const BusyScene pachinko(WorldKind::PachinkoMachine);
+    return world == WorldKind::PachinkoMachine ? pachinko.scene : cascadium.scene;
 }
 
 void ReportScene(benchmark::State& state, const Scene& scene)
@@ -79,7 +74,7 @@ void ReportScene(benchmark::State& state, const Scene& scene)
     state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-void RenderCounting(benchmark::State& state, int world)
+void RenderCounting(benchmark::State& state, WorldKind world)
 {
     const Scene& scene = BusySceneOf(world);
     CountingSurface surface;
@@ -88,7 +83,7 @@ void RenderCounting(benchmark::State& state, int world)
     state.counters["shapes"] = static_cast<double>(surface.shapes) / static_cast<double>(state.iterations());
 }
 
-void RenderCairo(benchmark::State& state, int world)
+void RenderCairo(benchmark::State& state, WorldKind world)
 {
     const Scene& scene = BusySceneOf(world);
     const CairoSurfacePtr image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, FrameWidth, FrameHeight));
@@ -99,9 +94,9 @@ void RenderCairo(benchmark::State& state, int world)
 
 }  // namespace
 
-BENCHMARK_CAPTURE(RenderCounting, cascadium, Cascadium)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RenderCounting, pachinko, PachinkoMachine)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RenderCairo, cascadium, Cascadium)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderCairo, pachinko, PachinkoMachine)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderCounting, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RenderCounting, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RenderCairo, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderCairo, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -1,6 +1,6 @@
 // The cost of one timer tick at steady state, beside the physics steps inside it, and how
 // many simulated seconds each world runs per CPU second.
-#include "RecordingShell.h"
+#include "NullSceneShell.h"
 #include "Scene.h"
 
 #include <benchmark/benchmark.h>
@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint32_t TickMs = 50;
 
 struct WarmScene {
-    explicit WarmScene(int kind) : clock(1000), scene(clock, shell), world(kind)
+    explicit WarmScene(WorldKind kind) : clock(1000), scene(clock, shell), world(kind)
     {
         scene.Rng().Seed(12345);
         scene.ResetWorld(world);
@@ -30,9 +30,9 @@ struct WarmScene {
     }
 
     ManualClock clock;
-    RecordingShell shell;
+    NullSceneShell shell;
     Scene scene;
-    int world;
+    WorldKind world;
 };
 
 double CpuSeconds()
@@ -45,7 +45,7 @@ double CpuSeconds()
 // the springs.
 void TickAtSteadyState(benchmark::State& state)
 {
-    WarmScene warm(static_cast<int>(state.range(0)));
+    WarmScene warm(static_cast<WorldKind>(state.range(0)));
     const double physicsBefore = warm.scene.PhysicsMilliseconds();
     const std::uint64_t stepsBefore = warm.scene.StepCount();
     double wallMs = 0.0;
@@ -67,7 +67,7 @@ void TickAtSteadyState(benchmark::State& state)
 void RealTimeFactor(benchmark::State& state)
 {
     for (auto _ : state) {
-        WarmScene warm(static_cast<int>(state.range(0)));
+        WarmScene warm(static_cast<WorldKind>(state.range(0)));
         const double cpuStart = CpuSeconds();
         warm.Run(10 * 60 * 1000);
         const double cpu = CpuSeconds() - cpuStart;

@@ -2,28 +2,18 @@
 // simulated hour, the records and springs ever allocated, the live entries and whether any
 // body went NaN. Records are recycled: they grow only when more entries are live at once than
 // ever before, so each count matches its peak of live entries.
-#include "RecordingShell.h"
+#include "AllFinite.h"
+#include "NullSceneShell.h"
 #include "RunProgress.h"
 #include "Scene.h"
 #include "WorldNames.h"
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-bool AllFinite(const b2World& world)
-{
-    for (const b2Body* b = world.GetBodyList(); b; b = b->GetNext()) {
-        const b2Vec2 p = b->GetPosition();
-        const b2Vec2 v = b->GetLinearVelocity();
-        if (!std::isfinite(p.x + p.y + v.x + v.y + b->GetAngle() + b->GetAngularVelocity())) return false;
-    }
-    return true;
-}
 
 // The most entries and springs ever live at once: records are allocated only beyond these.
 class PeakCounter final : public SceneObserver {
@@ -59,9 +49,10 @@ int main(int argc, char** argv)
     bool clean = true;
     const std::uint64_t hourMs = 3600u * 1000u;
     RunProgress progress("cascadium-soak", 3u * static_cast<std::uint64_t>(hours) * hourMs);
-    for (int world = 0; world < 3; ++world) {
+    for (WorldKind world : EveryWorld) {
+        const int worldsDone = static_cast<int>(world);
         ManualClock clock(1000);
-        RecordingShell shell;
+        NullSceneShell shell;
         Scene scene(clock, shell);
         scene.Rng().Seed(4242);
         PeakCounter peaks(scene);
@@ -71,7 +62,7 @@ int main(int argc, char** argv)
         std::size_t firstHourRecords = 0;
         std::size_t firstHourSprings = 0;
         for (int hour = 1; hour <= hours; ++hour) {
-            const std::uint64_t hoursDone = static_cast<std::uint64_t>(world * hours + hour - 1);
+            const std::uint64_t hoursDone = static_cast<std::uint64_t>(worldsDone * hours + hour - 1);
             for (int tick = 0; tick < 3600 * 20; ++tick) {
                 clock.Advance(50);
                 scene.TickScene(world);
@@ -86,13 +77,13 @@ int main(int argc, char** argv)
             }
             std::printf("%-9s hour %2d: records %zu (peak live %d) springs %zu (peak live %d) live %d population %d "
                         "finite %s\n",
-                        NameOfWorld(world), hour, scene.ObjectRecordsAllocated(), peaks.peakEntries,
+                        ShortNameOf(world), hour, scene.ObjectRecordsAllocated(), peaks.peakEntries,
                         scene.SpringRecordsAllocated(), peaks.peakSprings, scene.ObjectCount(), scene.Population(),
                         finite ? "yes" : "NO");
         }
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::printf("%-9s %d h simulated in %.1f s; records grew by %zu after the first hour, springs by %zu\n",
-                    NameOfWorld(world), hours, seconds, scene.ObjectRecordsAllocated() - firstHourRecords,
+                    ShortNameOf(world), hours, seconds, scene.ObjectRecordsAllocated() - firstHourRecords,
                     scene.SpringRecordsAllocated() - firstHourSprings);
         std::fflush(stdout);
         scene.SetObserver(nullptr);

@@ -1,9 +1,13 @@
 #include "BodyBuilding.h"
 #include "Scene.h"
 #include "SceneColors.h"
+#include "SceneEntries.h"
+#include "WorldRecipe.h"
+
+namespace {
 
 // Two tilted shelves: objects falling from above roll to the middle and on to the conveyor.
-void Scene::BuildShelves()
+void BuildShelves(Scene& scene)
 {
     const int sides[2][2] = {{-1, +1}, {+1, -1}};
     for (const auto& side : sides) {
@@ -11,7 +15,7 @@ void Scene::BuildShelves()
         const int n = side[1];
         const auto y = static_cast<float>((static_cast<double>(0.2f) * n + static_cast<double>(0.55f)) * 30);
         const auto angle = static_cast<float>(s * 15 * static_cast<double>(3.1415925f) / 180);
-        b2Body* shelf = CreateBodyAt(*m_world, b2_staticBody, static_cast<float>(21 * s), y, angle);
+        b2Body* shelf = CreateBodyAt(*scene.World(), b2_staticBody, static_cast<float>(21 * s), y, angle);
 
         // A bar 45 long and 1.7 thick with a half-disc at each end.
         b2CircleShape end;
@@ -24,6 +28,16 @@ void Scene::BuildShelves()
         bar.SetAsBox(22.5f, 0.85f);
         AddShape(*shelf, bar, 0.1f, 0.0f, 0.0f);
 
-        NewPermanentEntry(shelf, SceneryFill, SceneryLine);
+        NewPermanentEntry(scene, shelf, SceneryFill, SceneryLine);
     }
 }
+
+}  // namespace
+
+// Every kind of object, spawned from an empty start; never rebuilt.
+const WorldRecipe CascadiumRecipe{
+    BuildShelves,
+    {0, 23.99f},
+    0,
+    std::nullopt,
+};

@@ -1,6 +1,8 @@
 #include "BodyBuilding.h"
 #include "Scene.h"
 #include "SceneColors.h"
+#include "SceneEntries.h"
+#include "WorldRecipe.h"
 
 namespace {
 
@@ -11,15 +13,14 @@ b2Body* NewPinBody(b2World& world)
     return CreateBodyAt(world, b2_staticBody, 0.0f, 0.0f);
 }
 
-}  // namespace
-
 // A staggered field of 180 pins, 50 to a static body so no body's fixture list grows long.
-void Scene::BuildPins()
+void BuildPins(Scene& scene)
 {
+    b2World& world = *scene.World();
     b2CircleShape pin;
     pin.m_radius = 0.25f;
 
-    b2Body* body = NewPinBody(*m_world);
+    b2Body* body = NewPinBody(world);
     int pinsOnBody = 0;
     bool shifted = true;
     for (float y = 30.0f; y > 3.0f; y -= 3.0f) {
@@ -28,12 +29,23 @@ void Scene::BuildPins()
             pin.m_p.Set(x + shift, y);
             AddShape(*body, pin, 0.0f, 1.0f, 0.0f);
             if (++pinsOnBody == PinsPerBody) {
-                NewPermanentEntry(body, SceneryFill, SceneryLine);
-                body = NewPinBody(*m_world);
+                NewPermanentEntry(scene, body, SceneryFill, SceneryLine);
+                body = NewPinBody(world);
                 pinsOnBody = 0;
             }
         }
         shifted = !shifted;
     }
-    if (pinsOnBody > 0) NewPermanentEntry(body, SceneryFill, SceneryLine);
+    if (pinsOnBody > 0) NewPermanentEntry(scene, body, SceneryFill, SceneryLine);
 }
+
+}  // namespace
+
+// Circles and boxes only: a first draw that only moves the generator on, then the kind from a
+// scale that stops short of the clusters and chains. Spawned from an empty start; never rebuilt.
+const WorldRecipe PachinkoRecipe{
+    BuildPins,
+    {1, 19.99f},
+    0,
+    std::nullopt,
+};

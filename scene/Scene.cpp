@@ -20,6 +20,7 @@ SceneObject* Scene::AcquireObject()
     SceneObject* e = m_freeObjects.Take();
     if (!e) e = &m_objectRecords.emplace_back();
     *e = SceneObject{};
+    e->owner = this;
     e->createdAt = m_clock.Now();
     return e;
 }
@@ -54,7 +55,6 @@ b2Body* Scene::CreateObject(float halfWidthOrRadius, float halfHeight, float den
     }
 
     SceneObject* e = AcquireObject();
-    e->owner = this;
     e->weight = weight;
     e->body = body;
 

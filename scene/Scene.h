@@ -17,8 +17,9 @@
 #include <memory>
 
 // The simulated world and its entries: the Box2D world, the live list of entries in creation
-// order, the free lists that recycle entry and spring records, and the operations that build
-// the worlds, spawn objects and advance time. Everything runs on one thread.
+// order, the free lists that recycle entry and spring records, and the operations that reset
+// a world and advance time. The worlds' layouts (WorldRecipe) and the spawner (Spawner.h) work
+// through the public entry operations. Everything runs on one thread.
 class Scene final : public b2DestructionListener {
 public:
     // Seeds the random generator and the step clock from the clock's current reading.
@@ -27,7 +28,8 @@ public:
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
-    // Entries and records.
+    // Entries and records. A record comes cleared, owned by this scene and stamped with the
+    // clock; it joins the live list only when linked.
     SceneObject* AcquireObject();
     void LinkObject(SceneObject* e);
     b2Body* CreateObject(float halfWidthOrRadius, float halfHeight, float density, float angleDegrees,
@@ -42,21 +44,15 @@ public:
     void SayGoodbye(b2Joint* joint) override;
     void SayGoodbye(b2Fixture* fixture) override;
 
-    // World layouts.
-    void ResetWorld(int world);
-
-    // Spawning.
-    void SpawnRandomObject(int world);
-    void SpawnCircle();
-    void SpawnBox();
-    void SpawnRigidCluster(int jointCount);
-    void SpawnSpringChain();
+    // Tears down the present world and builds `world` afresh by its recipe, on a new ground
+    // and conveyor, and moves the shell's check mark to it.
+    void ResetWorld(WorldKind world);
 
     // The timer tick and its parts. A tick runs at most MaxCatchUpMs of missed wall clock (125
     // steps); after a longer pause (sleep, hibernation, a modal loop) the step clock is
     // resynchronised instead of replaying the gap.
     static constexpr std::int32_t MaxCatchUpMs = 2000;
-    void TickScene(int world);
+    void TickScene(WorldKind world);
     void CullObjects();
     void StepWorld();
     static void ApplySpringForce(const Spring& spring);
@@ -87,13 +83,6 @@ public:
     void SetPopulation(std::int32_t population) { m_population = population; }
 
 private:
-    SceneObject* NewPermanentEntry(b2Body* body, ColorRef fill, ColorRef line);
-    SceneObject* NewJointEntry(b2Joint* joint, ColorRef line);
-    b2Joint* CreateRigidJoint(b2Body* a, b2Body* b, bool collideConnected);
-    void SpawnSingle(ObjectShape shape);
-    void BuildShelves();
-    void BuildCradle();
-    void BuildPins();
     void RemoveWithReason(SceneObject* e, RemovalReason reason);
 
     const Clock& m_clock;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "WorldKind.h"
+
 // What the scene asks of the window that shows it. The Windows main window implements it
-// with its menu and InvalidateRect; tests and the headless simulator record the calls.
+// with its menu and InvalidateRect; tests and the headless simulator record or ignore the calls.
 class SceneShell {
 public:
     virtual ~SceneShell() = default;
-    // Set or clear the check mark of a World menu item (WorldCommand ids).
-    virtual void CheckWorldItem(int commandId, bool checked) = 0;
+    // Set or clear the check mark that shows which world runs (the World menu's item).
+    virtual void CheckWorldItem(WorldKind world, bool checked) = 0;
     // The tick has moved the scene: repaint the whole picture without erasing it first.
     virtual void RequestRedraw() = 0;
 };

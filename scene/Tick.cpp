@@ -1,8 +1,10 @@
 #include "Scene.h"
 
+#include "Spawner.h"
+#include "WorldRecipe.h"
+
 namespace {
 
-constexpr std::uint32_t CradlePeriodMs = 60000;
 constexpr std::uint32_t StepPeriodMs = 16;
 constexpr float StepSeconds = 1.0f / 60.0f;
 constexpr int SolverIterations = 5;
@@ -25,16 +27,17 @@ bool IsLater(std::uint32_t a, std::uint32_t b)
 
 }  // namespace
 
-void Scene::TickScene(int world)
+void Scene::TickScene(WorldKind world)
 {
     if (!m_world) return;  // nothing to move before the first world is built
 
-    if (world == NewtonsCradle && m_firstObject && m_clock.Now() - m_firstObject->createdAt > CradlePeriodMs) {
+    const std::optional<std::uint32_t> rebuildAfterMs = RecipeOf(world).rebuildAfterMs;
+    if (rebuildAfterMs && m_firstObject && m_clock.Now() - m_firstObject->createdAt > *rebuildAfterMs) {
         ResetWorld(world);
         return;
     }
 
-    SpawnRandomObject(world);
+    SpawnRandomObject(*this, world);
     CullObjects();
 
     const std::uint32_t now = m_clock.Now();

@@ -1,43 +1,40 @@
 #include "WorldNames.h"
 
-#include "WorldKind.h"
-
 namespace {
 
-struct WorldName {
-    int world;
-    const char* name;
-    const char* title;
+struct WorldNames {
+    const char* shortName;
+    const char* displayName;
 };
 
-constexpr WorldName Names[] = {
-    {Cascadium, "cascadium", "Cascadium"},
-    {NewtonsCradle, "cradle", "Newton's Cradle"},
-    {PachinkoMachine, "pachinko", "Pachinko Machine"},
+// In the order of WorldKind.
+constexpr WorldNames Names[] = {
+    {"cascadium", "Cascadium"},
+    {"cradle", "Newton's Cradle"},
+    {"pachinko", "Pachinko Machine"},
 };
 
-const WorldName& EntryOf(int world)
+const WorldNames& NamesOf(WorldKind world)
 {
-    for (const WorldName& n : Names)
-        if (n.world == world) return n;
-    return Names[0];
+    return Names[static_cast<int>(world)];
 }
 
 }  // namespace
 
-std::optional<int> WorldFromName(std::string_view name)
+const char* ShortNameOf(WorldKind world)
 {
-    for (const WorldName& n : Names)
-        if (name == n.name) return n.world;
+    return NamesOf(world).shortName;
+}
+
+const char* DisplayNameOf(WorldKind world)
+{
+    return NamesOf(world).displayName;
+}
+
+std::optional<WorldKind> WorldOfShortName(std::string_view name)
+{
+    for (WorldKind world : EveryWorld) {
+        if (name == ShortNameOf(world)) return world;
+    }
     return std::nullopt;
-}
-
-const char* NameOfWorld(int world)
-{
-    return EntryOf(world).name;
-}
-
-const char* TitleOfWorld(int world)
-{
-    return EntryOf(world).title;
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "WorldKind.h"
+
 #include <optional>
 #include <string_view>
 
-// The worlds' names: the short one a command line takes ("cascadium", "cradle", "pachinko")
-// and the one a window shows ("Cascadium", "Newton's Cradle", "Pachinko Machine").
-std::optional<int> WorldFromName(std::string_view name);
-// For a world index; anything out of range names the first world.
-const char* NameOfWorld(int world);
-const char* TitleOfWorld(int world);
+// The name a command line gives a world: "cascadium", "cradle" or "pachinko".
+const char* ShortNameOf(WorldKind world);
+
+// The name a person reads: "Cascadium", "Newton's Cradle" or "Pachinko Machine".
+const char* DisplayNameOf(WorldKind world);
+
+// The world of a short name, exactly as spelt (lower case); none for anything else.
+std::optional<WorldKind> WorldOfShortName(std::string_view name);

@@ -9,15 +9,11 @@
 #include "ResourceIds.h"
 #include "RunMode.h"
 #include "WindowProc.h"
-#include "WorldKind.h"
+#include "WorldMenu.h"
 
 #include <windowsx.h>
 
 #include <cstdlib>
-
-static_assert(IDM_WORLD_CASCADIUM == CmdCascadium, "World menu ids must match the scene's");
-static_assert(IDM_WORLD_NEWTONS_CRADLE == CmdNewtonsCradle, "World menu ids must match the scene's");
-static_assert(IDM_WORLD_PACHINKO_MACHINE == CmdPachinkoMachine, "World menu ids must match the scene's");
 
 namespace {
 constexpr UINT_PTR TickTimerId = 1;
@@ -30,7 +26,7 @@ constexpr int MouseTolerance = 4;
 }  // namespace
 
 // The scene seeds its random generator and its step clock from the tick counter.
-CMainWnd::CMainWnd(RunModeKind mode, HWND host, std::int32_t& currentWorld, ObjectShape& lastPlacedShape)
+CMainWnd::CMainWnd(RunModeKind mode, HWND host, WorldKind& currentWorld, ObjectShape& lastPlacedShape)
     : m_mode(mode), m_host(host), m_currentWorld(currentWorld), m_lastPlacedShape(lastPlacedShape),
       m_scene(m_clock, *this)
 {
@@ -163,32 +159,20 @@ INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
 
 void CMainWnd::OnCommand(int commandId)
 {
-    switch (commandId) {
-    case IDM_EXIT:
+    if (commandId == IDM_EXIT) {
         PostClose();
-        break;
-    case IDM_WORLD_CASCADIUM:
-        m_currentWorld = Cascadium;
-        m_scene.ResetWorld(m_currentWorld);
-        break;
-    case IDM_WORLD_NEWTONS_CRADLE:
-        m_currentWorld = NewtonsCradle;
-        m_scene.ResetWorld(m_currentWorld);
-        break;
-    case IDM_WORLD_PACHINKO_MACHINE:
-        m_currentWorld = PachinkoMachine;
-        m_scene.ResetWorld(m_currentWorld);
-        break;
-    default:
-        break;
+    } else if (const std::optional<WorldKind> world = WorldOfMenuItem(commandId)) {
+        m_currentWorld = *world;
+        m_scene.ResetWorld(*world);
     }
 }
 
-void CMainWnd::CheckWorldItem(int commandId, bool checked)
+void CMainWnd::CheckWorldItem(WorldKind world, bool checked)
 {
     const HMENU menu = GetMenu(m_hWnd);
     if (menu)
-        CheckMenuItem(menu, static_cast<UINT>(commandId), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+        CheckMenuItem(menu, static_cast<UINT>(MenuItemOf(world)),
+                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CMainWnd::RequestRedraw()

@@ -17,7 +17,7 @@ class CMainWnd final : public CWnd, public SceneShell {
 public:
     // The run mode and, in a preview, the host window come from the command line; the current
     // world and the last dropped shape are the process's own, read and changed here.
-    CMainWnd(RunModeKind mode, HWND host, std::int32_t& currentWorld, ObjectShape& lastPlacedShape);
+    CMainWnd(RunModeKind mode, HWND host, WorldKind& currentWorld, ObjectShape& lastPlacedShape);
     ~CMainWnd() override;
 
     bool Create(HINSTANCE hInstance, int nCmdShow) override;
@@ -25,7 +25,7 @@ public:
     void OnCommand(int commandId);
 
     // SceneShell
-    void CheckWorldItem(int commandId, bool checked) override;
+    void CheckWorldItem(WorldKind world, bool checked) override;
     void RequestRedraw() override;
 
     const Scene& GetScene() const { return m_scene; }
@@ -49,7 +49,7 @@ private:
 
     const RunModeKind m_mode;
     const HWND m_host;
-    std::int32_t& m_currentWorld;
+    WorldKind& m_currentWorld;
     ObjectShape& m_lastPlacedShape;
     TickCountClock m_clock;
     Scene m_scene;

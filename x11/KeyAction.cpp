@@ -8,11 +8,11 @@ KeyAction ActionOfKey(KeySym key)
 {
     switch (key) {
     case XK_1:
-        return {KeyAction::ShowWorld, Cascadium};
+        return {KeyAction::ShowWorld, WorldKind::Cascadium};
     case XK_2:
-        return {KeyAction::ShowWorld, NewtonsCradle};
+        return {KeyAction::ShowWorld, WorldKind::NewtonsCradle};
     case XK_3:
-        return {KeyAction::ShowWorld, PachinkoMachine};
+        return {KeyAction::ShowWorld, WorldKind::PachinkoMachine};
     case XK_q:
     case XK_Escape:
         return {KeyAction::End};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorldKind.h"
+
 #include <X11/X.h>
 
 // What a key pressed in the program's own window does.
@@ -10,7 +12,7 @@ struct KeyAction {
         End,
     };
     Kind kind = Nothing;
-    int world = 0;  // with ShowWorld
+    WorldKind world = WorldKind::Cascadium;  // with ShowWorld
 };
 
 // 1, 2 and 3 show Cascadium, Newton's Cradle and the Pachinko Machine; q and Escape end the

@@ -72,7 +72,7 @@ OptionsResult ParseOptions(const std::vector<std::string>& args)
         const std::string& value = args[++i];
         bool good = true;
         if (name == "world") {
-            const auto world = WorldFromName(value);
+            const auto world = WorldOfShortName(value);
             good = world.has_value();
             if (good) o.world = *world;
         } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorldKind.h"
+
 #include <string>
 #include <vector>
 
@@ -15,7 +17,7 @@ enum class Target {
 struct Options {
     Target target = Target::OwnWindow;
     unsigned long windowId = 0;
-    int world = 0;
+    WorldKind world = WorldKind::Cascadium;
     bool help = false;
 };
 

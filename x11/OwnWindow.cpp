@@ -19,7 +19,7 @@ Atom DeleteWindowAtom(Display* display)
 
 }  // namespace
 
-Window CreateOwnWindow(Display* display, int world)
+Window CreateOwnWindow(Display* display, WorldKind world)
 {
     const int screen = DefaultScreen(display);
     // A black background: what the server shows for a moment after a resize, before the
@@ -46,9 +46,9 @@ Window CreateOwnWindow(Display* display, int world)
     return window;
 }
 
-void ShowWorldTitle(Display* display, Window window, int world)
+void ShowWorldTitle(Display* display, Window window, WorldKind world)
 {
-    XStoreName(display, window, TitleOfWorld(world));
+    XStoreName(display, window, DisplayNameOf(world));
 }
 
 bool IsCloseRequest(Display* display, const XEvent& event)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "WorldKind.h"
+
 #include <X11/Xlib.h>
 
 // The program's own window: 800 x 480, resizable, titled with the world's name, mapped, and
 // selected for the events the program reads there (pointer, keys, exposure, size, close).
-Window CreateOwnWindow(Display* display, int world);
+Window CreateOwnWindow(Display* display, WorldKind world);
 
 // The title: "Cascadium", "Newton's Cradle" or "Pachinko Machine".
-void ShowWorldTitle(Display* display, Window window, int world);
+void ShowWorldTitle(Display* display, Window window, WorldKind world);
 
 // True for the window manager's request to close the window (WM_DELETE_WINDOW).
 bool IsCloseRequest(Display* display, const XEvent& event);

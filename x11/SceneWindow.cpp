@@ -12,7 +12,7 @@
 
 #include <utility>
 
-SceneWindow::SceneWindow(Display* display, const TargetWindow& target, int world, const Clock& clock)
+SceneWindow::SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock)
     : m_display(display),
       m_target(target),
       m_buffer(display, target.window, target.visual, target.width, target.height),

@@ -13,7 +13,7 @@
 // window of its own, left-button drags into dropped objects and keys into world changes.
 class SceneWindow final : public SceneShell {
 public:
-    SceneWindow(Display* display, const TargetWindow& target, int world, const Clock& clock);
+    SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock);
 
     // False when the event ends the program (the window closed or destroyed, q or Escape).
     bool Handle(const XEvent& event);
@@ -24,7 +24,7 @@ public:
     Window Id() const { return m_target.window; }
 
     // SceneShell. There is no World menu: the title names the world.
-    void CheckWorldItem(int, bool) override {}
+    void CheckWorldItem(WorldKind, bool) override {}
     void RequestRedraw() override { m_paintDue = true; }
 
 private:
@@ -35,7 +35,7 @@ private:
     TargetWindow m_target;
     WindowBuffer m_buffer;
     Scene m_scene;
-    int m_world;
+    WorldKind m_world;
     // The first drop is a box, then they alternate, as in the Windows window.
     ObjectShape m_lastPlaced = ObjectShape::Circle;
     bool m_dragging = false;

@@ -11,7 +11,7 @@ constexpr int Height = 480;
 
 class PointerPlacementTest : public ::testing::Test {
 protected:
-    PointerPlacementTest() { scene.ResetWorld(Cascadium); }
+    PointerPlacementTest() { scene.ResetWorld(WorldKind::Cascadium); }
 
     bool Press(int x, int y) { return PlaceObjectAt(scene, x, y, Width, Height, lastPlaced); }
 

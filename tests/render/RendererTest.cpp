@@ -18,7 +18,7 @@ class RendererTest : public ::testing::Test {
 protected:
     RendererTest()
     {
-        scene.ResetWorld(Cascadium);
+        scene.ResetWorld(WorldKind::Cascadium);
         while (scene.FirstObject()) scene.RemoveObject(scene.FirstObject());
     }
 
@@ -51,7 +51,6 @@ protected:
     SceneObject* AddEntry()
     {
         SceneObject* e = scene.AcquireObject();
-        e->owner = &scene;
         e->lineColor = Rgb(1, 2, 3);
         scene.LinkObject(e);
         return e;
@@ -85,7 +84,7 @@ TEST_F(RendererTest, EmptyWorldIsClearedAndPresentedOnly)
 
 TEST_F(RendererTest, EveryEntryIsBracketedOldestFirstBetweenClearAndPresent)
 {
-    scene.ResetWorld(PachinkoMachine);
+    scene.ResetWorld(WorldKind::PachinkoMachine);
     AddCircle(0.0f, 20.0f, 1.0f);
     AddEntry();  // holds nothing: still begun and ended
 

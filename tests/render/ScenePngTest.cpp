@@ -57,7 +57,7 @@ protected:
     ~ScenePngTest() override { std::filesystem::remove_all(dir); }
 
     // The world as ResetWorld builds it, written at 800 x 480 (16 pixels to the world unit).
-    Picture Write(int world, const char* name)
+    Picture Write(WorldKind world, const char* name)
     {
         ManualClock clock;
         RecordingShell shell;
@@ -73,7 +73,7 @@ protected:
 
 TEST_F(ScenePngTest, CascadiumShelvesAreNavyOnBlack)
 {
-    const Picture picture = Write(Cascadium, "cascadium.png");
+    const Picture picture = Write(WorldKind::Cascadium, "cascadium.png");
     ASSERT_TRUE(picture.Loaded());
     EXPECT_EQ(picture.Width(), 800);
     EXPECT_EQ(picture.Height(), 480);
@@ -85,7 +85,7 @@ TEST_F(ScenePngTest, CascadiumShelvesAreNavyOnBlack)
 
 TEST_F(ScenePngTest, PachinkoPinsAreNavyOnBlack)
 {
-    const Picture picture = Write(PachinkoMachine, "pachinko.png");
+    const Picture picture = Write(WorldKind::PachinkoMachine, "pachinko.png");
     ASSERT_TRUE(picture.Loaded());
     EXPECT_EQ(picture.At(400, 48), Navy);  // the pin at world (0, 27)
     EXPECT_EQ(picture.At(424, 0), Navy);   // the pin at world (1.5, 30), cut by the top edge
@@ -98,7 +98,7 @@ TEST_F(ScenePngTest, FailuresAreReported)
     ManualClock clock;
     RecordingShell shell;
     Scene scene(clock, shell);
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     EXPECT_FALSE(WriteScenePng(scene, 800, 480, (dir / "missing" / "x.png").string().c_str()));
     EXPECT_FALSE(WriteScenePng(scene, 0, 480, (dir / "empty.png").string().c_str()));
     EXPECT_FALSE(std::filesystem::exists(dir / "empty.png"));

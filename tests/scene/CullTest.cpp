@@ -1,4 +1,5 @@
 #include "support/SceneFixture.h"
+#include "Spawner.h"
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ class Cull : public SceneFixture {
 protected:
     Cull()
     {
-        scene.ResetWorld(Cascadium);
+        scene.ResetWorld(WorldKind::Cascadium);
         scene.SetObserver(&observer);
     }
     ~Cull() override { scene.SetObserver(nullptr); }  // the observer dies before the scene
@@ -150,8 +151,8 @@ TEST_F(Cull, ASweepReachesEveryEntryWhenRemovalsTakeTheNextOne)
 {
     // In a chain C0, C1, S01, C2, ... removing C1 takes S01, the entry right after it; in a pair
     // P1, P3, J13 removing P3 takes J13. The sweep must go on past the recycled records.
-    for (int i = 0; i < 3; ++i) scene.SpawnSpringChain();
-    scene.SpawnRigidCluster(1);
+    for (int i = 0; i < 3; ++i) SpawnSpringChain(scene);
+    SpawnRigidCluster(scene, 1);
     SceneObject* lone = Object(-50.0f);
     for (SceneObject* e : Entries()) {
         const bool keep = e->weight == 1 && e != lone;  // each group's first body stays put
@@ -169,7 +170,7 @@ TEST_F(Cull, ASweepReachesEveryEntryWhenRemovalsTakeTheNextOne)
 
 TEST_F(Cull, RemovingOneChainCircleTakesOnlyItsOwnSprings)
 {
-    scene.SpawnSpringChain();
+    SpawnSpringChain(scene);
     auto all = Entries();
     // C0, C1, S01, C2, S12, C3, S23 after the four scenery entries.
     SceneObject* c1 = all[5];
@@ -186,7 +187,7 @@ TEST_F(Cull, RemovingOneChainCircleTakesOnlyItsOwnSprings)
 
 TEST_F(Cull, RemovingOneClusterCircleTakesOnlyItsOwnJoints)
 {
-    scene.SpawnRigidCluster(6);
+    SpawnRigidCluster(scene, 6);
     auto all = Entries();
     const b2Body* p0 = all[6]->body;
     scene.RemoveObject(all[6]);

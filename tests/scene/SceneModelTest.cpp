@@ -1,26 +1,16 @@
+#include "SceneColors.h"
+#include "SceneEntries.h"
 #include "support/SceneFixture.h"
 
 namespace {
 
 class SceneModel : public SceneFixture {
 protected:
-    SceneModel() { scene.ResetWorld(Cascadium); }
+    SceneModel() { scene.ResetWorld(WorldKind::Cascadium); }
 
     b2Body* Drop(float density = 50.0f, ObjectShape shape = ObjectShape::Circle, float x = 0.0f)
     {
         return scene.CreateObject(0.5f, 0.5f, density, 40.0f, x, 20.0f, shape, 1);
-    }
-
-    SceneObject* AddSpring(b2Body* a, b2Body* b)
-    {
-        SceneObject* e = scene.AcquireObject();
-        e->owner = &scene;
-        Spring* spring = scene.AcquireSpring();
-        spring->bodyA = a;
-        spring->bodyB = b;
-        e->spring = spring;
-        scene.LinkObject(e);
-        return e;
     }
 };
 
@@ -89,13 +79,14 @@ TEST_F(SceneModel, FreeListReturnsRecordsFirstInFirstOut)
     SceneObject* again = scene.AcquireObject();
     EXPECT_EQ(again, c);
     EXPECT_EQ(scene.ObjectRecordsAllocated(), allocated);
-    // A recycled record comes back cleared and stamped with the current time.
+    // A recycled record comes back cleared, owned by the scene and stamped with the current time.
     clock.Advance(123);
     scene.RemoveObject(EntryOf(Drop()));
     SceneObject* reused = scene.AcquireObject();
     EXPECT_EQ(reused->body, nullptr);
     EXPECT_EQ(reused->weight, 0);
     EXPECT_EQ(reused->fillColor, 0u);
+    EXPECT_EQ(reused->owner, &scene);
     EXPECT_EQ(reused->createdAt, clock.Now());
 }
 
@@ -104,8 +95,8 @@ TEST_F(SceneModel, RemovingABodyTakesItsSpringsFirst)
     b2Body* a = Drop(50.0f, ObjectShape::Circle, -2.0f);
     b2Body* b = Drop(50.0f, ObjectShape::Circle, 0.0f);
     b2Body* c = Drop(50.0f, ObjectShape::Circle, 2.0f);
-    SceneObject* ab = AddSpring(a, b);
-    SceneObject* bc = AddSpring(b, c);
+    SceneObject* ab = NewSpringEntry(scene, a, b, LinkLine);
+    SceneObject* bc = NewSpringEntry(scene, b, c, LinkLine);
     Spring* springAb = ab->spring;
     Spring* springBc = bc->spring;
     const int count = scene.ObjectCount();

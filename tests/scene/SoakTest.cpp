@@ -1,13 +1,14 @@
+#include "support/AllFinite.h"
 #include "support/SceneFixture.h"
+#include "WorldNames.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 // One simulated hour of each world: the population stays capped, records are recycled rather
 // than allocated, and the physics never produces a NaN.
-class Soak : public SceneFixture, public SceneObserver, public ::testing::WithParamInterface<int> {
+class Soak : public SceneFixture, public SceneObserver, public ::testing::WithParamInterface<WorldKind> {
 protected:
     Soak() { scene.SetObserver(this); }
     ~Soak() override { scene.SetObserver(nullptr); }
@@ -19,32 +20,19 @@ protected:
     }
     void OnRemoved(const SceneObject&, RemovalReason) override {}
 
-    bool AllFinite()
-    {
-        for (const b2Body* b = scene.World()->GetBodyList(); b; b = b->GetNext()) {
-            const b2Vec2 p = b->GetPosition();
-            const b2Vec2 v = b->GetLinearVelocity();
-            if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(v.x) || !std::isfinite(v.y) ||
-                !std::isfinite(b->GetAngle()) || !std::isfinite(b->GetAngularVelocity())) {
-                return false;
-            }
-        }
-        return true;
-    }
-
     std::int32_t peakLive = 0;
     std::int32_t peakPopulation = 0;
 };
 
 TEST_P(Soak, AnHourStaysBoundedAndFinite)
 {
-    const int world = GetParam();
+    const WorldKind world = GetParam();
     scene.Rng().Seed(20261207);
     scene.ResetWorld(world);
-    const std::int32_t cap = world == NewtonsCradle ? 100 : 40;
+    const std::int32_t cap = world == WorldKind::NewtonsCradle ? 100 : 40;
     for (int minute = 0; minute < 60; ++minute) {
         RunFor(world, 60000);
-        ASSERT_TRUE(AllFinite()) << "minute " << minute;
+        ASSERT_TRUE(AllFinite(*scene.World())) << "minute " << minute;
         ASSERT_LE(scene.Population(), cap) << "minute " << minute;
     }
     EXPECT_LE(peakPopulation, cap);
@@ -53,11 +41,11 @@ TEST_P(Soak, AnHourStaysBoundedAndFinite)
     EXPECT_EQ(scene.StepCount(), 225000u);  // an hour of 16 ms steps, none lost or doubled
 }
 
-std::string WorldName(const ::testing::TestParamInfo<int>& world)
+std::string WorldName(const ::testing::TestParamInfo<WorldKind>& world)
 {
-    return world.param == NewtonsCradle ? "NewtonsCradle" : world.param == PachinkoMachine ? "Pachinko" : "Cascadium";
+    return ShortNameOf(world.param);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWorld, Soak, ::testing::Values(Cascadium, NewtonsCradle, PachinkoMachine), WorldName);
+INSTANTIATE_TEST_SUITE_P(EveryWorld, Soak, ::testing::ValuesIn(EveryWorld), WorldName);
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/FixtureMaterial.h"
 #include "support/SceneFixture.h"
+#include "Spawner.h"
 
 #include <cmath>
 #include <functional>
@@ -34,9 +35,9 @@ protected:
 
 TEST_F(Spawner, SeedOneGivesACircleInCascadium)
 {
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     scene.Rng().Seed(1);
-    scene.SpawnRandomObject(Cascadium);
+    SpawnRandomObject(scene, WorldKind::Cascadium);
     ASSERT_EQ(scene.ObjectCount(), 5);
     const b2Body* body = scene.LastObject()->body;
     EXPECT_EQ(body->GetFixtureList()->GetShape()->GetType(), b2Shape::e_circle);
@@ -57,15 +58,15 @@ TEST_F(Spawner, SeedOneGivesACircleInCascadium)
 
 TEST_F(Spawner, TopDrawPicksAChainInCascadiumAndABoxInPachinko)
 {
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     SeedForFirstDraw(Random::Max);
-    scene.SpawnRandomObject(Cascadium);
+    SpawnRandomObject(scene, WorldKind::Cascadium);
     EXPECT_EQ(scene.ObjectCount(), 4 + 7);  // four circles and three springs
     EXPECT_NE(scene.LastObject()->spring, nullptr);
 
-    scene.ResetWorld(PachinkoMachine);
+    scene.ResetWorld(WorldKind::PachinkoMachine);
     SeedForFirstDraw(Random::Max);
-    scene.SpawnRandomObject(PachinkoMachine);  // the first draw only advances the generator
+    SpawnRandomObject(scene, WorldKind::PachinkoMachine);  // the first draw only advances the generator
     // Whatever the second draw, Pachinko gets a single circle or box.
     EXPECT_EQ(scene.ObjectCount(), 7);
     EXPECT_NE(scene.LastObject()->body, nullptr);
@@ -73,7 +74,7 @@ TEST_F(Spawner, TopDrawPicksAChainInCascadiumAndABoxInPachinko)
 
 TEST_F(Spawner, PachinkoUsesTheSecondDraw)
 {
-    scene.ResetWorld(PachinkoMachine);
+    scene.ResetWorld(WorldKind::PachinkoMachine);
     // Find a seed whose second draw is the top value: that must give a box.
     for (std::uint32_t seed = 0;; ++seed) {
         Random probe;
@@ -84,29 +85,29 @@ TEST_F(Spawner, PachinkoUsesTheSecondDraw)
             break;
         }
     }
-    scene.SpawnRandomObject(PachinkoMachine);
+    SpawnRandomObject(scene, WorldKind::PachinkoMachine);
     EXPECT_EQ(scene.LastObject()->body->GetFixtureList()->GetShape()->GetType(), b2Shape::e_polygon);
 }
 
 TEST_F(Spawner, FullPopulationDrawsNothing)
 {
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     scene.SetPopulation(40);
     scene.Rng().Seed(99);
-    scene.SpawnRandomObject(Cascadium);
+    SpawnRandomObject(scene, WorldKind::Cascadium);
     EXPECT_EQ(scene.ObjectCount(), 4);
     Random probe;
     probe.Seed(99);
     EXPECT_EQ(scene.Rng().Next(), probe.Next());  // the generator did not move
 
-    scene.ResetWorld(NewtonsCradle);
-    scene.SpawnRandomObject(NewtonsCradle);
+    scene.ResetWorld(WorldKind::NewtonsCradle);
+    SpawnRandomObject(scene, WorldKind::NewtonsCradle);
     EXPECT_EQ(scene.ObjectCount(), 25);
 }
 
 TEST_F(Spawner, EveryKindAddsOneToThePopulationAndItsMaterial)
 {
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     struct Kind {
         std::function<void()> spawn;
         int entriesAdded;
@@ -114,12 +115,12 @@ TEST_F(Spawner, EveryKindAddsOneToThePopulationAndItsMaterial)
         std::optional<ObjectShape> single;  // empty: a group of equal circles
     };
     const Kind kinds[] = {
-        {[&] { scene.SpawnCircle(); }, 1, 1, ObjectShape::Circle},
-        {[&] { scene.SpawnBox(); }, 1, 1, ObjectShape::Box},
-        {[&] { scene.SpawnRigidCluster(1); }, 3, 2, std::nullopt},
-        {[&] { scene.SpawnRigidCluster(3); }, 6, 3, std::nullopt},
-        {[&] { scene.SpawnRigidCluster(6); }, 10, 4, std::nullopt},
-        {[&] { scene.SpawnSpringChain(); }, 7, 4, std::nullopt},
+        {[&] { SpawnCircle(scene); }, 1, 1, ObjectShape::Circle},
+        {[&] { SpawnBox(scene); }, 1, 1, ObjectShape::Box},
+        {[&] { SpawnRigidCluster(scene, 1); }, 3, 2, std::nullopt},
+        {[&] { SpawnRigidCluster(scene, 3); }, 6, 3, std::nullopt},
+        {[&] { SpawnRigidCluster(scene, 6); }, 10, 4, std::nullopt},
+        {[&] { SpawnSpringChain(scene); }, 7, 4, std::nullopt},
     };
     for (int i = 0; i < 6; ++i) {
         const Kind& kind = kinds[i];
@@ -159,7 +160,7 @@ TEST_F(Spawner, EveryKindAddsOneToThePopulationAndItsMaterial)
 
 TEST_F(Spawner, ClusterJointTableAndListOrder)
 {
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     scene.Rng().Seed(7);
     Random draws;
     draws.Seed(7);
@@ -168,7 +169,7 @@ TEST_F(Spawner, ClusterJointTableAndListOrder)
     const float x0 = draws.Real(60.0f, -30.0f);
     const float g = draws.Real(1.95f, 0.15f) + 2.0f * s;
 
-    scene.SpawnRigidCluster(6);
+    SpawnRigidCluster(scene, 6);
     const auto added = NewEntries(4);
     ASSERT_EQ(added.size(), 10u);
     // Circles in creation order P1, P3, P0, P2, then the six joints.
@@ -200,8 +201,8 @@ TEST_F(Spawner, ClusterJointTableAndListOrder)
 
 TEST_F(Spawner, TriangleAndPairShapes)
 {
-    scene.ResetWorld(Cascadium);
-    scene.SpawnRigidCluster(3);
+    scene.ResetWorld(WorldKind::Cascadium);
+    SpawnRigidCluster(scene, 3);
     auto added = NewEntries(4);
     ASSERT_EQ(added.size(), 6u);
     const b2Body* p1 = added[0]->body;
@@ -213,7 +214,7 @@ TEST_F(Spawner, TriangleAndPairShapes)
     EXPECT_EQ(added[5]->joint->GetBodyB(), p3);
 
     const std::size_t before = Entries().size();
-    scene.SpawnRigidCluster(1);
+    SpawnRigidCluster(scene, 1);
     added = NewEntries(before);
     ASSERT_EQ(added.size(), 3u);
     EXPECT_EQ(added[2]->joint->GetBodyA(), added[0]->body);
@@ -222,8 +223,8 @@ TEST_F(Spawner, TriangleAndPairShapes)
 
 TEST_F(Spawner, SpringChainOrderAndRestLengths)
 {
-    scene.ResetWorld(Cascadium);
-    scene.SpawnSpringChain();
+    scene.ResetWorld(WorldKind::Cascadium);
+    SpawnSpringChain(scene);
     const auto added = NewEntries(4);
     ASSERT_EQ(added.size(), 7u);
     // C0, C1, spring 0-1, C2, spring 1-2, C3, spring 2-3.
@@ -248,7 +249,7 @@ TEST_F(Spawner, SpringChainOrderAndRestLengths)
 
 TEST_F(Spawner, PachinkoOnlyGetsSinglesAndExactlyTheDrawnShareOfCircles)
 {
-    scene.ResetWorld(PachinkoMachine);
+    scene.ResetWorld(WorldKind::PachinkoMachine);
     scene.Rng().Seed(2024);
     // Each spawn takes seven draws: the unused kind, the kind, then the single's five. The
     // kind is trunc(u * 19.99) and kinds 0 to 9 are circles.
@@ -265,7 +266,7 @@ TEST_F(Spawner, PachinkoOnlyGetsSinglesAndExactlyTheDrawnShareOfCircles)
     for (int i = 0; i < 400; ++i) {
         const int count = scene.ObjectCount();
         scene.SetPopulation(0);
-        scene.SpawnRandomObject(PachinkoMachine);
+        SpawnRandomObject(scene, WorldKind::PachinkoMachine);
         ASSERT_EQ(scene.ObjectCount(), count + 1);
         ++shapes[scene.LastObject()->body->GetFixtureList()->GetShape()->GetType()];
         scene.RemoveObject(scene.LastObject());

@@ -1,4 +1,5 @@
 #include "support/SceneFixture.h"
+#include "Spawner.h"
 
 #include <cmath>
 
@@ -6,9 +7,9 @@ namespace {
 
 class Tick : public SceneFixture {
 protected:
-    Tick() { scene.ResetWorld(Cascadium); }
+    Tick() { scene.ResetWorld(WorldKind::Cascadium); }
 
-    int StepsOfTickAt(std::uint32_t now, int world = Cascadium)
+    int StepsOfTickAt(std::uint32_t now, WorldKind world = WorldKind::Cascadium)
     {
         const std::uint64_t before = scene.StepCount();
         clock.Set(now);
@@ -54,7 +55,7 @@ TEST_F(Tick, StepClockSurvivesTheCounterWrap)
 {
     scene.SetPopulation(40);
     clock.Set(0xFFFFFFFFu - 120u);
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     scene.SetPopulation(40);
     // The step clock was seeded long before; catch up to the clock first.
     StepsOfTickAt(clock.Now());
@@ -91,7 +92,7 @@ TEST(TickWithoutWorld, DoesNothing)
     RecordingShell shell;
     Scene scene(clock, shell);
     clock.Advance(1000);
-    scene.TickScene(Cascadium);
+    scene.TickScene(WorldKind::Cascadium);
     EXPECT_EQ(scene.StepCount(), 0u);
     EXPECT_EQ(scene.ObjectCount(), 0);
     EXPECT_EQ(shell.redraws, 0);
@@ -100,24 +101,24 @@ TEST(TickWithoutWorld, DoesNothing)
 TEST_F(Tick, SwitchingWorldsKeepsTheStepClock)
 {
     const std::uint32_t next = scene.NextStepTime();
-    scene.ResetWorld(PachinkoMachine);
+    scene.ResetWorld(WorldKind::PachinkoMachine);
     EXPECT_EQ(scene.NextStepTime(), next);
 }
 
 TEST_F(Tick, CradleIsRebuiltJustAfterAMinute)
 {
     const std::uint32_t built = clock.Now();
-    scene.ResetWorld(NewtonsCradle);
+    scene.ResetWorld(WorldKind::NewtonsCradle);
     const SceneObject* ground = scene.FirstObject();
     ASSERT_EQ(ground->createdAt, built);
 
-    StepsOfTickAt(built + 60000, NewtonsCradle);
+    StepsOfTickAt(built + 60000, WorldKind::NewtonsCradle);
     EXPECT_EQ(scene.FirstObject()->createdAt, built);  // not yet
 
     const int redraws = shell.redraws;
     const std::uint32_t next = scene.NextStepTime();
     clock.Set(built + 60001);
-    scene.TickScene(NewtonsCradle);
+    scene.TickScene(WorldKind::NewtonsCradle);
     EXPECT_EQ(scene.FirstObject()->createdAt, built + 60001);
     EXPECT_EQ(scene.ObjectCount(), 25);
     EXPECT_EQ(scene.NextStepTime(), next);  // no step
@@ -191,7 +192,7 @@ TEST_F(Tick, SpringBetweenCoincidentOriginsStaysFinite)
 TEST_F(Tick, SpringsActOnlyAfterTheirFirstStep)
 {
     scene.World()->SetGravity(b2Vec2(0.0f, 0.0f));
-    scene.SpawnSpringChain();
+    SpawnSpringChain(scene);
     const b2Body* c0 = Entries()[4]->body;
     scene.StepWorld();
     EXPECT_EQ(c0->GetLinearVelocity(), b2Vec2(0.0f, 0.0f));  // at rest length: no force yet anyway

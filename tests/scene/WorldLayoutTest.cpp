@@ -18,7 +18,7 @@ protected:
 
 TEST_F(WorldLayout, EveryWorldStartsWithGroundAndConveyor)
 {
-    for (int world : {Cascadium, NewtonsCradle, PachinkoMachine}) {
+    for (WorldKind world : EveryWorld) {
         scene.ResetWorld(world);
         const auto entries = Entries();
         ASSERT_GE(entries.size(), 2u);
@@ -36,6 +36,7 @@ TEST_F(WorldLayout, EveryWorldStartsWithGroundAndConveyor)
             EXPECT_EQ(e->fillColor, Rgb(0, 0, 128));
             EXPECT_EQ(e->lineColor, Rgb(0, 0, 96));
             EXPECT_EQ(e->weight, 0);
+            EXPECT_EQ(e->owner, &scene);
         }
         EXPECT_EQ(scene.World()->GetGravity(), b2Vec2(0.0f, -10.0f));
     }
@@ -56,30 +57,30 @@ TEST_F(WorldLayout, EveryFixtureOfEveryWorldHasItsSizeAndMaterial)
         {{ground, 1}, {conveyor, 1}, {ball, 11}, {anchor, 11}},
         {{ground, 1}, {conveyor, 1}, {pin, 180}},
     };
-    for (int world : {Cascadium, NewtonsCradle, PachinkoMachine}) {
+    for (WorldKind world : EveryWorld) {
         scene.ResetWorld(world);
         std::map<FixtureMaterial, int> found;
         for (const b2Body* b = scene.World()->GetBodyList(); b; b = b->GetNext()) {
             for (const b2Fixture* f = b->GetFixtureList(); f; f = f->GetNext()) ++found[MaterialOf(*f)];
         }
-        EXPECT_EQ(found, expected[world]) << "world " << world;
+        EXPECT_EQ(found, expected[static_cast<int>(world)]) << world;
     }
 }
 
 TEST_F(WorldLayout, CascadiumHasTwoShelvesAndTheFirstCheckMark)
 {
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     EXPECT_EQ(scene.ObjectCount(), 4);
     EXPECT_EQ(scene.Population(), 0);
-    EXPECT_TRUE(shell.marks[CmdCascadium]);
-    EXPECT_FALSE(shell.marks[CmdNewtonsCradle]);
-    EXPECT_FALSE(shell.marks[CmdPachinkoMachine]);
-    // All three are cleared first, in menu-id order 114, 113, 116, then the current one set.
+    EXPECT_TRUE(shell.marks[WorldKind::Cascadium]);
+    EXPECT_FALSE(shell.marks[WorldKind::NewtonsCradle]);
+    EXPECT_FALSE(shell.marks[WorldKind::PachinkoMachine]);
+    // All three are cleared first, in world order, then the current one set.
     ASSERT_EQ(shell.calls.size(), 4u);
-    EXPECT_EQ(shell.calls[0], std::make_pair(114, false));
-    EXPECT_EQ(shell.calls[1], std::make_pair(113, false));
-    EXPECT_EQ(shell.calls[2], std::make_pair(116, false));
-    EXPECT_EQ(shell.calls[3], std::make_pair(114, true));
+    EXPECT_EQ(shell.calls[0], std::make_pair(WorldKind::Cascadium, false));
+    EXPECT_EQ(shell.calls[1], std::make_pair(WorldKind::NewtonsCradle, false));
+    EXPECT_EQ(shell.calls[2], std::make_pair(WorldKind::PachinkoMachine, false));
+    EXPECT_EQ(shell.calls[3], std::make_pair(WorldKind::Cascadium, true));
 
     const auto entries = Entries();
     const b2Body* upper = entries[2]->body;
@@ -104,11 +105,11 @@ TEST_F(WorldLayout, NewtonsCradleHangsElevenBallsOnRods)
 {
     clock.Set(777);
     scene.Rng().Seed(12345);
-    scene.ResetWorld(NewtonsCradle);
+    scene.ResetWorld(WorldKind::NewtonsCradle);
     EXPECT_EQ(scene.ObjectCount(), 25);
     EXPECT_EQ(scene.Population(), 100);
-    EXPECT_TRUE(shell.marks[CmdNewtonsCradle]);
-    EXPECT_FALSE(shell.marks[CmdCascadium]);
+    EXPECT_TRUE(shell.marks[WorldKind::NewtonsCradle]);
+    EXPECT_FALSE(shell.marks[WorldKind::Cascadium]);
     EXPECT_EQ(scene.World()->GetJointCount(), 12);
     EXPECT_EQ(scene.World()->GetBodyCount(), 2 + 11 + 11);
 
@@ -146,7 +147,7 @@ TEST_F(WorldLayout, CradleSwingsOneToThreeBallsAtEachEnd)
         if (left + right == 0) left = 1;
 
         scene.Rng().Seed(seed);
-        scene.ResetWorld(NewtonsCradle);
+        scene.ResetWorld(WorldKind::NewtonsCradle);
         const auto entries = Entries();
         for (int k = -5; k <= 5; ++k) {
             const b2Vec2 v = entries[2 + 2 * (k + 5)]->body->GetLinearVelocity();
@@ -167,7 +168,7 @@ TEST_F(WorldLayout, BothCountsZeroMovesOnlyTheLeftmostBall)
         if (draws.Count(3.99f) == 0 && draws.Count(3.99f) == 0) break;
     }
     scene.Rng().Seed(seed);
-    scene.ResetWorld(NewtonsCradle);
+    scene.ResetWorld(WorldKind::NewtonsCradle);
     const auto entries = Entries();
     int moving = 0;
     for (int i = 0; i < 11; ++i) moving += entries[2 + 2 * i]->body->GetLinearVelocity().x != 0.0f;
@@ -177,10 +178,10 @@ TEST_F(WorldLayout, BothCountsZeroMovesOnlyTheLeftmostBall)
 
 TEST_F(WorldLayout, PachinkoPutsOneHundredEightyPinsOnFourBodies)
 {
-    scene.ResetWorld(PachinkoMachine);
+    scene.ResetWorld(WorldKind::PachinkoMachine);
     EXPECT_EQ(scene.ObjectCount(), 6);
     EXPECT_EQ(scene.Population(), 0);
-    EXPECT_TRUE(shell.marks[CmdPachinkoMachine]);
+    EXPECT_TRUE(shell.marks[WorldKind::PachinkoMachine]);
 
     const auto entries = Entries();
     std::vector<b2Vec2> pins;
@@ -209,24 +210,24 @@ TEST_F(WorldLayout, PachinkoPutsOneHundredEightyPinsOnFourBodies)
 
 TEST_F(WorldLayout, ResettingTwiceReusesTheRecords)
 {
-    scene.ResetWorld(NewtonsCradle);
+    scene.ResetWorld(WorldKind::NewtonsCradle);
     const std::size_t allocated = scene.ObjectRecordsAllocated();
     const auto first = Entries();
-    scene.ResetWorld(NewtonsCradle);
+    scene.ResetWorld(WorldKind::NewtonsCradle);
     EXPECT_EQ(scene.ObjectCount(), 25);
     EXPECT_EQ(scene.ObjectRecordsAllocated(), allocated);
     // The new build takes its records from the free list, so they are the old ones.
     const auto second = Entries();
     for (SceneObject* e : second) EXPECT_NE(std::find(first.begin(), first.end(), e), first.end());
 
-    scene.ResetWorld(Cascadium);
+    scene.ResetWorld(WorldKind::Cascadium);
     EXPECT_EQ(scene.ObjectCount(), 4);
     EXPECT_EQ(scene.ObjectRecordsAllocated(), allocated);
 }
 
 TEST_F(WorldLayout, CradleTeardownGoesThroughTheDestructionNotices)
 {
-    scene.ResetWorld(NewtonsCradle);
+    scene.ResetWorld(WorldKind::NewtonsCradle);
     const auto entries = Entries();
     // Removing a ball takes its rod's entry with it.
     scene.RemoveObject(entries[2 + 2 * 5]);

@@ -1,39 +1,31 @@
-#include "WorldKind.h"
 #include "WorldNames.h"
+#include "support/WorldKindPrinting.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
-TEST(WorldNamesTest, EachCommandLineNameReadsBackAsItsWorld)
+TEST(WorldNames, EachWorldHasItsShortAndDisplayName)
 {
-    for (int world : {Cascadium, NewtonsCradle, PachinkoMachine}) {
-        EXPECT_EQ(WorldFromName(NameOfWorld(world)), world);
+    EXPECT_STREQ(ShortNameOf(WorldKind::Cascadium), "cascadium");
+    EXPECT_STREQ(ShortNameOf(WorldKind::NewtonsCradle), "cradle");
+    EXPECT_STREQ(ShortNameOf(WorldKind::PachinkoMachine), "pachinko");
+    EXPECT_STREQ(DisplayNameOf(WorldKind::Cascadium), "Cascadium");
+    EXPECT_STREQ(DisplayNameOf(WorldKind::NewtonsCradle), "Newton's Cradle");
+    EXPECT_STREQ(DisplayNameOf(WorldKind::PachinkoMachine), "Pachinko Machine");
+}
+
+TEST(WorldNames, EveryShortNameReadsBackAsItsWorld)
+{
+    for (WorldKind world : EveryWorld) EXPECT_EQ(WorldOfShortName(ShortNameOf(world)), world);
+}
+
+TEST(WorldNames, OnlyAShortNameExactlyAsSpeltIsAWorld)
+{
+    for (const char* text : {"", "Cascadium", "CRADLE", "cradle ", " cradle", "pachink", "pachinkos",
+                             "Newton's Cradle", "Pachinko Machine", "1"}) {
+        EXPECT_EQ(WorldOfShortName(text), std::nullopt) << '"' << text << '"';
     }
-    EXPECT_EQ(WorldFromName("cradle"), NewtonsCradle);
-}
-
-TEST(WorldNamesTest, NamesAreExactAndLowerCase)
-{
-    EXPECT_EQ(WorldFromName("Cradle"), std::nullopt);
-    EXPECT_EQ(WorldFromName("cradl"), std::nullopt);
-    EXPECT_EQ(WorldFromName("cradle "), std::nullopt);
-    EXPECT_EQ(WorldFromName(""), std::nullopt);
-}
-
-TEST(WorldNamesTest, TitlesAreTheOnesTheWindowShows)
-{
-    EXPECT_EQ(std::string(TitleOfWorld(Cascadium)), "Cascadium");
-    EXPECT_EQ(std::string(TitleOfWorld(NewtonsCradle)), "Newton's Cradle");
-    EXPECT_EQ(std::string(TitleOfWorld(PachinkoMachine)), "Pachinko Machine");
-}
-
-TEST(WorldNamesTest, AWorldOutOfRangeIsNamedAsTheFirst)
-{
-    EXPECT_EQ(std::string(NameOfWorld(3)), "cascadium");
-    EXPECT_EQ(std::string(TitleOfWorld(-1)), "Cascadium");
 }
 
 }  // namespace

@@ -1,23 +1,25 @@
 #pragma once
 
 #include "SceneShell.h"
+#include "WorldKind.h"
+#include "WorldKindPrinting.h"
 
 #include <map>
 #include <utility>
 #include <vector>
 
 // Records what the scene asks of its window: the check-mark calls in order, the resulting
-// state of each World item, and the number of redraw requests.
+// mark of each world, and the number of redraw requests.
 class RecordingShell final : public SceneShell {
 public:
-    void CheckWorldItem(int commandId, bool checked) override
+    void CheckWorldItem(WorldKind world, bool checked) override
     {
-        calls.emplace_back(commandId, checked);
-        marks[commandId] = checked;
+        calls.emplace_back(world, checked);
+        marks[world] = checked;
     }
     void RequestRedraw() override { ++redraws; }
 
-    std::vector<std::pair<int, bool>> calls;
-    std::map<int, bool> marks;
+    std::vector<std::pair<WorldKind, bool>> calls;
+    std::map<WorldKind, bool> marks;
     int redraws = 0;
 };

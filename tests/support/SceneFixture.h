@@ -28,7 +28,7 @@ protected:
     }
 
     // Runs timer ticks of `tickMs` until `ms` of clock have passed.
-    void RunFor(int world, std::uint32_t ms, std::uint32_t tickMs = 50)
+    void RunFor(WorldKind world, std::uint32_t ms, std::uint32_t tickMs = 50)
     {
         for (std::uint32_t t = 0; t < ms; t += tickMs) {
             clock.Advance(tickMs);

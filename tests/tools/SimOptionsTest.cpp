@@ -1,6 +1,6 @@
 #include "Scene.h"
 #include "SimOptions.h"
-#include "WorldKind.h"
+#include "support/WorldKindPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ TEST(SimOptions, DefaultsAndEveryOption)
 {
     const SimOptionsResult none = Parse({});
     ASSERT_EQ(none.error, "");
-    EXPECT_EQ(none.options.world, Cascadium);
+    EXPECT_EQ(none.options.world, WorldKind::Cascadium);
     EXPECT_EQ(none.options.tickMs, 50u);
     EXPECT_EQ(none.options.durationMs, 10000u);
     EXPECT_FALSE(none.options.seed.has_value());
@@ -29,7 +29,7 @@ TEST(SimOptions, DefaultsAndEveryOption)
                                         "--tick-ms", "16", "--start-ms", "0", "--trace", "--png", "a.png",
                                         "--frames", "dir", "--size", "1920x1080"});
     ASSERT_EQ(all.error, "");
-    EXPECT_EQ(all.options.world, PachinkoMachine);
+    EXPECT_EQ(all.options.world, WorldKind::PachinkoMachine);
     EXPECT_EQ(all.options.seed, 4294967295u);
     EXPECT_EQ(all.options.durationMs, 2500u);
     EXPECT_EQ(all.options.tickMs, 16u);
@@ -39,7 +39,7 @@ TEST(SimOptions, DefaultsAndEveryOption)
     EXPECT_EQ(all.options.framesDir, "dir");
     EXPECT_EQ(all.options.width, 1920);
     EXPECT_EQ(all.options.height, 1080);
-    EXPECT_EQ(Parse({"--world", "cradle"}).options.world, NewtonsCradle);
+    EXPECT_EQ(Parse({"--world", "cradle"}).options.world, WorldKind::NewtonsCradle);
     // The longest tick the scene makes up in full; the help says so.
     EXPECT_EQ(Parse({"--tick-ms", "2000"}).options.tickMs, 2000u);
     EXPECT_NE(std::string(SimUsage).find("1.." + std::to_string(Scene::MaxCatchUpMs)), std::string::npos);

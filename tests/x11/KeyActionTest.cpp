@@ -14,11 +14,11 @@ TEST(KeyActionTest, DigitsOneToThreeShowTheWorldsInMenuOrder)
     const KeyAction two = ActionOfKey(XK_2);
     const KeyAction three = ActionOfKey(XK_3);
     EXPECT_EQ(one.kind, KeyAction::ShowWorld);
-    EXPECT_EQ(one.world, Cascadium);
+    EXPECT_EQ(one.world, WorldKind::Cascadium);
     EXPECT_EQ(two.kind, KeyAction::ShowWorld);
-    EXPECT_EQ(two.world, NewtonsCradle);
+    EXPECT_EQ(two.world, WorldKind::NewtonsCradle);
     EXPECT_EQ(three.kind, KeyAction::ShowWorld);
-    EXPECT_EQ(three.world, PachinkoMachine);
+    EXPECT_EQ(three.world, WorldKind::PachinkoMachine);
 }
 
 TEST(KeyActionTest, QAndEscapeEndTheProgram)

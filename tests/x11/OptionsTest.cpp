@@ -18,7 +18,7 @@ TEST(OptionsTest, NoArgumentsOpenTheCascadiumWorldInAWindowOfItsOwn)
     const OptionsResult r = Parse({});
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(r.options.target, Target::OwnWindow);
-    EXPECT_EQ(r.options.world, Cascadium);
+    EXPECT_EQ(r.options.world, WorldKind::Cascadium);
     EXPECT_FALSE(r.options.help);
 }
 
@@ -63,9 +63,9 @@ TEST(OptionsTest, WindowIdWinsOverRootInEitherOrder)
 
 TEST(OptionsTest, WorldTakesTheSimulatorsNames)
 {
-    EXPECT_EQ(Parse({"--world", "cascadium"}).options.world, Cascadium);
-    EXPECT_EQ(Parse({"--world", "cradle"}).options.world, NewtonsCradle);
-    EXPECT_EQ(Parse({"-world", "pachinko"}).options.world, PachinkoMachine);
+    EXPECT_EQ(Parse({"--world", "cascadium"}).options.world, WorldKind::Cascadium);
+    EXPECT_EQ(Parse({"--world", "cradle"}).options.world, WorldKind::NewtonsCradle);
+    EXPECT_EQ(Parse({"-world", "pachinko"}).options.world, WorldKind::PachinkoMachine);
     EXPECT_EQ(Parse({"--world", "Pachinko"}).error, "bad value 'Pachinko' for --world (see --help)");
 }
 

@@ -1,9 +1,11 @@
 // cascadium-sim: one world headless on a simulated clock, for traces, figures and pictures.
+#include "NullSceneShell.h"
 #include "RunProgress.h"
 #include "Scene.h"
 #include "ScenePng.h"
 #include "SimOptions.h"
 #include "SimRecorder.h"
+#include "WorldNames.h"
 
 #include <cstdio>
 #include <ctime>
@@ -13,12 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-class NullShell final : public SceneShell {
-public:
-    void CheckWorldItem(int, bool) override {}
-    void RequestRedraw() override {}
-};
 
 // Sets the scene's observer for as long as it lives. Declared after the scene and the
 // observer, it detaches first on every return, so the scene's own teardown neither reaches an
@@ -41,11 +37,6 @@ std::uint32_t MillisecondsSinceBoot()
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u +
                                       static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
-}
-
-const char* WorldName(int world)
-{
-    return world == NewtonsCradle ? "cradle" : world == PachinkoMachine ? "pachinko" : "cascadium";
 }
 
 const char* const OutputFailed = "cannot write to standard output";
@@ -103,7 +94,7 @@ int main(int argc, char** argv)
 
     const std::uint32_t start = o.startMs.value_or(MillisecondsSinceBoot());
     ManualClock clock(start);
-    NullShell shell;
+    NullSceneShell shell;
     Scene scene(clock, shell);
     const std::uint32_t seed = o.seed.value_or(start);
     scene.Rng().Seed(seed);
@@ -120,7 +111,7 @@ int main(int argc, char** argv)
                 "\"steps\":%llu,\"live_entries\":%d,\"population\":%d,\"bodies\":%d,\"joints\":%d,"
                 "\"records_allocated\":%zu,\"springs_allocated\":%zu,\"peak_live_entries\":%d,"
                 "\"peak_population\":%d}\n",
-                WorldName(o.world), seed, start, clock.Now(), static_cast<unsigned long long>(ticks),
+                ShortNameOf(o.world), seed, start, clock.Now(), static_cast<unsigned long long>(ticks),
                 static_cast<unsigned long long>(scene.StepCount()), scene.ObjectCount(), scene.Population(),
                 scene.World()->GetBodyCount(), scene.World()->GetJointCount(), scene.ObjectRecordsAllocated(),
                 scene.SpringRecordsAllocated(), recorder.PeakLiveEntries(), recorder.PeakPopulation());

@@ -1,7 +1,7 @@
 #include "SimOptions.h"
 
 #include "Scene.h"
-#include "WorldKind.h"
+#include "WorldNames.h"
 
 #include <cerrno>
 #include <cmath>
@@ -98,9 +98,8 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
         std::uint64_t number = 0;
         bool good = true;
         if (name == "--world") {
-            if (value == "cascadium") o.world = Cascadium;
-            else if (value == "cradle") o.world = NewtonsCradle;
-            else if (value == "pachinko") o.world = PachinkoMachine;
+            const std::optional<WorldKind> world = WorldOfShortName(value);
+            if (world) o.world = *world;
             else good = false;
         } else if (name == "--seed") {
             good = ParseUnsigned(value, UINT32_MAX, number);

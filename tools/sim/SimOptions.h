@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WorldKind.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,7 +9,7 @@
 
 // What one headless run does; filled from the command line.
 struct SimOptions {
-    int world = 0;
+    WorldKind world = WorldKind::Cascadium;
     std::optional<std::uint32_t> seed;      // default: the first clock reading
     std::optional<std::uint32_t> startMs;   // default: this machine's milliseconds since boot
     std::uint64_t durationMs = 10000;      // --seconds, to the nearest millisecond

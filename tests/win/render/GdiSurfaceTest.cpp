@@ -122,7 +122,7 @@ TEST_F(GdiSurfaceTest, AMarkedDiscOfTheSceneShowsItsQuarterRingBelowTheCentre)
     ManualClock clock(1000);
     RecordingShell shell;
     Scene scene(clock, shell);
-    scene.ResetWorld(0);
+    scene.ResetWorld(WorldKind::Cascadium);
     while (scene.FirstObject()) scene.RemoveObject(scene.FirstObject());
     // Radius 2 at world (0, 5): 16 pixels per unit in an 800 x 480 picture.
     scene.CreateObject(2.0f, 2.0f, 50.0f, 40.0f, 0.0f, 5.0f, ObjectShape::Circle, 1);

@@ -2,17 +2,12 @@
 
 #include "MainWnd.h"
 #include "MessagePump.h"
+#include "PointerAt.h"
 #include "RunMode.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-// The lParam of a pointer message at client (x, y), packed as the system packs negative values.
-inline LPARAM At(int x, int y)
-{
-    return MAKELPARAM(static_cast<WORD>(static_cast<SHORT>(x)), static_cast<WORD>(static_cast<SHORT>(y)));
-}
 
 // Opens a real main window in a chosen run mode and drives it with messages. Each test gets a
 // fresh window, with its own stand-ins for the values the entry point hands over.
@@ -28,7 +23,7 @@ protected:
     // started with. Nothing is pumped, so no tick has run yet.
     HWND Open(RunModeKind mode, int world = 0, int showCommand = SW_SHOWNORMAL)
     {
-        CurrentWorld = world;
+        CurrentWorld = static_cast<WorldKind>(world);
         m_window = std::make_unique<CMainWnd>(mode, HostWindow, CurrentWorld, LastPlacedShape);
         const bool created = m_window->Create(GetModuleHandleW(nullptr), showCommand);
         EXPECT_TRUE(created);
@@ -61,7 +56,7 @@ protected:
     }
 
     HWND HostWindow = nullptr;
-    std::int32_t CurrentWorld = 0;
+    WorldKind CurrentWorld = WorldKind::Cascadium;
     ObjectShape LastPlacedShape = ObjectShape::Circle;
     std::unique_ptr<CMainWnd> m_window;
 };

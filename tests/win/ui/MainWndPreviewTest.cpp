@@ -86,7 +86,7 @@ TEST_F(PreviewTest, ClosingTheHostEndsThePreview)
 
 TEST(PreviewWithoutHost, CannotBeCreatedForNoWindowTheDesktopOrTheMessageOnlyParent)
 {
-    std::int32_t world = 0;
+    WorldKind world = WorldKind::Cascadium;
     ObjectShape lastPlaced = ObjectShape::Circle;
     for (const HWND host : {HWND{nullptr}, GetDesktopWindow(), HWND_MESSAGE}) {
         CMainWnd window(RunModeKind::Preview, host, world, lastPlaced);

@@ -1,5 +1,6 @@
 #include "GdiHandles.h"
 #include "MainWndFixture.h"
+#include "PointerAt.h"
 
 namespace {
 

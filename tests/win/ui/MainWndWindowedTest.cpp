@@ -1,4 +1,5 @@
 #include "MainWndFixture.h"
+#include "PointerAt.h"
 
 #include "ResourceIds.h"
 
@@ -126,14 +127,14 @@ TEST_F(WindowedTest, WorldItemsRebuildTheWorldAndMoveTheCheckMark)
     EXPECT_TRUE(IsChecked(hwnd, kCascadiumItem));
 
     Send(WM_COMMAND, kNewtonsCradleItem);
-    EXPECT_EQ(CurrentWorld, 1);
+    EXPECT_EQ(CurrentWorld, WorldKind::NewtonsCradle);
     EXPECT_TRUE(IsChecked(hwnd, kNewtonsCradleItem));
     EXPECT_FALSE(IsChecked(hwnd, kCascadiumItem));
     EXPECT_FALSE(IsChecked(hwnd, kPachinkoItem));
     EXPECT_NE(Count(), cascadiumEntries);
 
     Send(WM_COMMAND, kPachinkoItem);
-    EXPECT_EQ(CurrentWorld, 2);
+    EXPECT_EQ(CurrentWorld, WorldKind::PachinkoMachine);
     EXPECT_TRUE(IsChecked(hwnd, kPachinkoItem));
     EXPECT_FALSE(IsChecked(hwnd, kNewtonsCradleItem));
 
@@ -159,7 +160,7 @@ TEST_F(WindowedTest, OtherCommandsChangeNothing)
     const int before = Count();
     for (WPARAM id : {105, 110, 112, 115, 117, 200, 1})
         Send(WM_COMMAND, id);
-    EXPECT_EQ(CurrentWorld, 1);
+    EXPECT_EQ(CurrentWorld, WorldKind::NewtonsCradle);
     EXPECT_EQ(Count(), before);
     EXPECT_TRUE(StaysOpen());
 }

@@ -1,0 +1,27 @@
+#!/bin/bash
+# One recorded run of cascadium-sim, made again: the trace (and summary) must match the
+# recording byte for byte and the last picture pixel for pixel. A difference is a change of
+# behaviour: a spawn, a layout, a step or a removal that is no longer what it was.
+# Usage: golden-run.sh SIM SAME_PIXELS RECORDED NAME SIM-ARGUMENTS...
+# RECORDED/NAME.jsonl and RECORDED/NAME.png were written by the same arguments with
+# --trace --png RECORDED/NAME.png --size 320x192, stdout into RECORDED/NAME.jsonl.
+set -u
+sim=$1 samePixels=$2 recorded=$3 name=$4
+shift 4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+"$sim" "$@" --trace --png "$work/$name.png" --size 320x192 >"$work/$name.jsonl" || {
+    echo "FAIL: cascadium-sim $* exited with $?"
+    exit 1
+}
+if ! cmp -s "$recorded/$name.jsonl" "$work/$name.jsonl"; then
+    echo "FAIL: the trace differs from $name.jsonl (recorded < > now):"
+    diff "$recorded/$name.jsonl" "$work/$name.jsonl" | head -n 10
+    exit 1
+fi
+"$samePixels" "$recorded/$name.png" "$work/$name.png" || {
+    echo "FAIL: the picture differs from $name.png"
+    exit 1
+}
+echo "ok: $name"
