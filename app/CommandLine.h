@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "RunMode.h"
+#include "ui/RunMode.h"
 
 // What the argument text asks for. The host is the number given after "/p" or "/c:", taken as a
 // window handle by the caller; 0 when there is none.

@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "CommandLine.h"
-#include "MainWnd.h"
-#include "NormaliseWorld.h"
-#include "ProcessState.h"
-#include "SettingsDialog.h"
+#include "app/CommandLine.h"
+#include "ui/MainWnd.h"
+#include "scene/NormaliseWorld.h"
+#include "app/ProcessState.h"
+#include "ui/SettingsDialog.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ObjectShape.h"
-#include "RunMode.h"
-#include "WorldKind.h"
+#include "scene/ObjectShape.h"
+#include "ui/RunMode.h"
+#include "scene/WorldKind.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
 // counts, and the whole picture on the Cairo surface.
-#include "CairoHandles.h"
-#include "CairoSurface.h"
-#include "NullSceneShell.h"
-#include "Renderer.h"
-#include "Scene.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/cairo/CairoSurface.h"
+#include "scene/NullSceneShell.h"
+#include "render/Renderer.h"
+#include "scene/Scene.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // The cost of one timer tick at steady state, beside the physics steps inside it, and how
 // many simulated seconds each world runs per CPU second.
-#include "NullSceneShell.h"
-#include "Scene.h"
+#include "scene/NullSceneShell.h"
+#include "scene/Scene.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "ChangedAreas.h"
+#include "render/ChangedAreas.h"
 
 #include <unordered_set>
 

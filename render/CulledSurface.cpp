@@ -1,4 +1,4 @@
-#include "CulledSurface.h"
+#include "render/CulledSurface.h"
 
 namespace {
 

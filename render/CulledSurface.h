@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FootprintSurface.h"
+#include "render/FootprintSurface.h"
 
 #include <cstddef>
 #include <vector>

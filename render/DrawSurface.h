@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Color.h"
+#include "scene/Color.h"
 
 // A pixel of the client area, already truncated toward zero by the renderer.
 struct PixelPoint {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DrawSurface.h"
+#include "render/DrawSurface.h"
 
 #include <cstdint>
 #include <vector>

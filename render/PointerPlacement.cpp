@@ -1,7 +1,7 @@
-#include "PointerPlacement.h"
+#include "render/PointerPlacement.h"
 
-#include "Scene.h"
-#include "ViewMapping.h"
+#include "scene/Scene.h"
+#include "render/ViewMapping.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ObjectShape.h"
+#include "scene/ObjectShape.h"
 
 class Scene;
 

@@ -1,7 +1,7 @@
-#include "Renderer.h"
+#include "render/Renderer.h"
 
-#include "Scene.h"
-#include "ViewMapping.h"
+#include "scene/Scene.h"
+#include "render/ViewMapping.h"
 
 #include <box2d/box2d.h>
 

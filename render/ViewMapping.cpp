@@ -1,4 +1,4 @@
-#include "ViewMapping.h"
+#include "render/ViewMapping.h"
 
 #include <cmath>
 

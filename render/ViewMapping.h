@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DrawSurface.h"
+#include "render/DrawSurface.h"
 
 // The one mapping between world coordinates and client pixels: the client height spans
 // ViewHeight world units, world x = 0 is the vertical centre line (at width / 2, truncated)

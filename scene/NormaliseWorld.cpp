@@ -1,6 +1,6 @@
-#include "NormaliseWorld.h"
+#include "scene/NormaliseWorld.h"
 
-#include "WorldKind.h"
+#include "scene/WorldKind.h"
 
 std::int32_t NormaliseWorld(std::int32_t stored)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SceneShell.h"
+#include "scene/SceneShell.h"
 
 // A shell with no window: the headless simulator and the benchmarks, which show nothing.
 class NullSceneShell final : public SceneShell {

@@ -1,4 +1,4 @@
-#include "Random.h"
+#include "scene/Random.h"
 
 int Random::Next()
 {

@@ -1,8 +1,8 @@
-#include "BodyBuilding.h"
-#include "Scene.h"
-#include "SceneColors.h"
-#include "SceneEntries.h"
-#include "WorldRecipe.h"
+#include "scene/BodyBuilding.h"
+#include "scene/Scene.h"
+#include "scene/SceneColors.h"
+#include "scene/SceneEntries.h"
+#include "scene/WorldRecipe.h"
 
 void Scene::ResetWorld(WorldKind world)
 {

@@ -1,6 +1,6 @@
-#include "Scene.h"
+#include "scene/Scene.h"
 
-#include "BodyBuilding.h"
+#include "scene/BodyBuilding.h"
 
 #include <cmath>
 

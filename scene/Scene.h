@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Clock.h"
-#include "FreeList.h"
-#include "ObjectShape.h"
-#include "Random.h"
-#include "SceneObject.h"
-#include "SceneObserver.h"
-#include "SceneShell.h"
-#include "Spring.h"
-#include "WorldKind.h"
+#include "scene/Clock.h"
+#include "scene/FreeList.h"
+#include "scene/ObjectShape.h"
+#include "scene/Random.h"
+#include "scene/SceneObject.h"
+#include "scene/SceneObserver.h"
+#include "scene/SceneShell.h"
+#include "scene/Spring.h"
+#include "scene/WorldKind.h"
 
 #include <box2d/box2d.h>
 

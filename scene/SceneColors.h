@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Color.h"
+#include "scene/Color.h"
 
 // Colours of the entries the world layouts and the spawner make.
 inline constexpr ColorRef SceneryFill = Rgb(0, 0, 128);

@@ -1,7 +1,7 @@
-#include "SceneEntries.h"
+#include "scene/SceneEntries.h"
 
-#include "BodyBuilding.h"
-#include "Scene.h"
+#include "scene/BodyBuilding.h"
+#include "scene/Scene.h"
 
 SceneObject* NewPermanentEntry(Scene& scene, b2Body* body, ColorRef fill, ColorRef line)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Color.h"
+#include "scene/Color.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "SceneObserver.h"
+#include "scene/SceneObserver.h"
 
 const char* RemovalReasonName(RemovalReason reason)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorldKind.h"
+#include "scene/WorldKind.h"
 
 // What the scene asks of the window that shows it. The Windows main window implements it
 // with its menu and InvalidateRect; tests and the headless simulator record or ignore the calls.

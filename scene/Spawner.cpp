@@ -1,10 +1,10 @@
-#include "Spawner.h"
+#include "scene/Spawner.h"
 
-#include "BodyBuilding.h"
-#include "Scene.h"
-#include "SceneColors.h"
-#include "SceneEntries.h"
-#include "WorldRecipe.h"
+#include "scene/BodyBuilding.h"
+#include "scene/Scene.h"
+#include "scene/SceneColors.h"
+#include "scene/SceneEntries.h"
+#include "scene/WorldRecipe.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "Scene.h"
+#include "scene/Scene.h"
 
-#include "Spawner.h"
-#include "WorldRecipe.h"
+#include "scene/Spawner.h"
+#include "scene/WorldRecipe.h"
 
 namespace {
 

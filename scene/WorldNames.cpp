@@ -1,4 +1,4 @@
-#include "WorldNames.h"
+#include "scene/WorldNames.h"
 
 namespace {
 

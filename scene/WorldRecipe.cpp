@@ -1,4 +1,4 @@
-#include "WorldRecipe.h"
+#include "scene/WorldRecipe.h"
 
 const WorldRecipe& RecipeOf(WorldKind world)
 {

@@ -1,8 +1,8 @@
-#include "WorldSetting.h"
+#include "settings/WorldSetting.h"
 
 #include <windows.h>
 
-#include "RegistryKey.h"
+#include "settings/RegistryKey.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "LoadResString.h"
+#include "ui/LoadResString.h"
 
 namespace {
 constexpr int RoomStep = 50;

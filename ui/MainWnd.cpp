@@ -1,15 +1,15 @@
-#include "MainWnd.h"
+#include "ui/MainWnd.h"
 
-#include "CanHostPreview.h"
-#include "GdiSurface.h"
-#include "LoadResString.h"
-#include "MonitorUnion.h"
-#include "PointerPlacement.h"
-#include "Renderer.h"
-#include "ResourceIds.h"
-#include "RunMode.h"
-#include "WindowProc.h"
-#include "WorldMenu.h"
+#include "ui/CanHostPreview.h"
+#include "render/gdi/GdiSurface.h"
+#include "ui/LoadResString.h"
+#include "ui/MonitorUnion.h"
+#include "render/PointerPlacement.h"
+#include "render/Renderer.h"
+#include "res/ResourceIds.h"
+#include "ui/RunMode.h"
+#include "ui/WindowProc.h"
+#include "ui/WorldMenu.h"
 
 #include <windowsx.h>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "BackBuffer.h"
-#include "ObjectShape.h"
-#include "RunMode.h"
-#include "Scene.h"
-#include "SceneShell.h"
-#include "TickCountClock.h"
-#include "Wnd.h"
+#include "render/gdi/BackBuffer.h"
+#include "scene/ObjectShape.h"
+#include "ui/RunMode.h"
+#include "scene/Scene.h"
+#include "scene/SceneShell.h"
+#include "ui/TickCountClock.h"
+#include "ui/Wnd.h"
 
 // The window the simulation runs in: a plain resizable window with a menu (Windowed), a
 // borderless topmost window over all monitors (ScreenSaver) or a child of the host's preview

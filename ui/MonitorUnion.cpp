@@ -1,4 +1,4 @@
-#include "MonitorUnion.h"
+#include "ui/MonitorUnion.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "SettingsDialog.h"
+#include "ui/SettingsDialog.h"
 
-#include "LoadResString.h"
-#include "NormaliseWorld.h"
-#include "ResourceIds.h"
-#include "WindowProc.h"
-#include "WorldSetting.h"
+#include "ui/LoadResString.h"
+#include "scene/NormaliseWorld.h"
+#include "res/ResourceIds.h"
+#include "ui/WindowProc.h"
+#include "settings/WorldSetting.h"
 
 namespace {
 

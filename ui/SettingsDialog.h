@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "Wnd.h"
+#include "ui/Wnd.h"
 
 // The modal settings dialog in which the user picks the world that the saver shows.
 class CSettings : public CWnd {

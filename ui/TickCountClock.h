@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Clock.h"
+#include "scene/Clock.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "WindowProc.h"
+#include "ui/WindowProc.h"
 
-#include "WindowMap.h"
-#include "Wnd.h"
+#include "ui/WindowMap.h"
+#include "ui/Wnd.h"
 
 namespace {
 

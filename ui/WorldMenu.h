@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ResourceIds.h"
-#include "WorldKind.h"
+#include "res/ResourceIds.h"
+#include "scene/WorldKind.h"
 
 #include <iterator>
 #include <optional>

@@ -1,10 +1,10 @@
-#include "EventLoop.h"
+#include "x11/EventLoop.h"
 
-#include "Clock.h"
-#include "SceneWindow.h"
-#include "SignalFd.h"
-#include "TickSchedule.h"
-#include "XErrors.h"
+#include "scene/Clock.h"
+#include "x11/SceneWindow.h"
+#include "x11/SignalFd.h"
+#include "x11/TickSchedule.h"
+#include "x11/XErrors.h"
 
 #include <poll.h>
 

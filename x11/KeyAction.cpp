@@ -1,6 +1,6 @@
-#include "KeyAction.h"
+#include "x11/KeyAction.h"
 
-#include "WorldKind.h"
+#include "scene/WorldKind.h"
 
 #include <X11/keysym.h>
 

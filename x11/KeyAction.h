@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorldKind.h"
+#include "scene/WorldKind.h"
 
 #include <X11/X.h>
 

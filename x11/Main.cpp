@@ -1,12 +1,12 @@
 // cascadium: the three worlds on X11, in a window of its own or as an xscreensaver hack.
-#include "EventLoop.h"
-#include "MonotonicClock.h"
-#include "Options.h"
-#include "SceneWindow.h"
-#include "SignalFd.h"
-#include "TargetWindow.h"
-#include "XDisplay.h"
-#include "XErrors.h"
+#include "x11/EventLoop.h"
+#include "x11/MonotonicClock.h"
+#include "x11/Options.h"
+#include "x11/SceneWindow.h"
+#include "x11/SignalFd.h"
+#include "x11/TargetWindow.h"
+#include "x11/XDisplay.h"
+#include "x11/XErrors.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "Options.h"
+#include "x11/Options.h"
 
-#include "WorldNames.h"
+#include "scene/WorldNames.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "OwnWindow.h"
+#include "x11/OwnWindow.h"
 
-#include "WorldNames.h"
+#include "scene/WorldNames.h"
 
 #include <X11/Xutil.h>
 

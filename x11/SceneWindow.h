@@ -1,11 +1,11 @@
 #pragma once
 
-#include "FootprintSurface.h"
-#include "ObjectShape.h"
-#include "Scene.h"
-#include "SceneShell.h"
-#include "TargetWindow.h"
-#include "WindowBuffer.h"
+#include "render/FootprintSurface.h"
+#include "scene/ObjectShape.h"
+#include "scene/Scene.h"
+#include "scene/SceneShell.h"
+#include "x11/TargetWindow.h"
+#include "x11/WindowBuffer.h"
 
 #include <X11/Xlib.h>
 

@@ -1,4 +1,4 @@
-#include "SignalFd.h"
+#include "x11/SignalFd.h"
 
 #include <csignal>
 #include <sys/signalfd.h>

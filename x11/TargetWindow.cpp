@@ -1,6 +1,6 @@
-#include "TargetWindow.h"
+#include "x11/TargetWindow.h"
 
-#include "OwnWindow.h"
+#include "x11/OwnWindow.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Options.h"
+#include "x11/Options.h"
 
 #include <X11/Xlib.h>
 

@@ -1,4 +1,4 @@
-#include "WindowBuffer.h"
+#include "x11/WindowBuffer.h"
 
 #include <cairo-xlib.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CairoHandles.h"
+#include "render/cairo/CairoHandles.h"
 
 #include <X11/Xlib.h>
 

@@ -1,4 +1,4 @@
-#include "XErrors.h"
+#include "x11/XErrors.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,8 +3,8 @@
 #include <random>
 #include <string>
 
-#include "CommandLine.h"
-#include "support/CommandLineReference.h"
+#include "app/CommandLine.h"
+#include "tests/support/CommandLineReference.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // libFuzzer harness: any argument text (UTF-16 units from the input bytes) is parsed without
 // a crash or undefined behaviour, and agrees with the plain reference reading.
-#include "CommandLine.h"
-#include "support/CommandLineReference.h"
+#include "app/CommandLine.h"
+#include "tests/support/CommandLineReference.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "CairoHandles.h"
-#include "CairoSurface.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/cairo/CairoSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "CulledSurface.h"
-#include "support/RecordingSurface.h"
+#include "render/CulledSurface.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FootprintSurface.h"
+#include "render/FootprintSurface.h"
 
 #include <gtest/gtest.h>
 

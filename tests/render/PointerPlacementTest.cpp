@@ -1,6 +1,6 @@
-#include "PointerPlacement.h"
-#include "Scene.h"
-#include "support/RecordingShell.h"
+#include "render/PointerPlacement.h"
+#include "scene/Scene.h"
+#include "tests/support/RecordingShell.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "PixelPrinting.h"
-#include "Renderer.h"
-#include "Scene.h"
-#include "support/RecordingShell.h"
-#include "support/RecordingSurface.h"
+#include "tests/render/PixelPrinting.h"
+#include "render/Renderer.h"
+#include "scene/Scene.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "CairoHandles.h"
-#include "ScenePng.h"
-#include "Scene.h"
-#include "support/RecordingShell.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/cairo/ScenePng.h"
+#include "scene/Scene.h"
+#include "tests/support/RecordingShell.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "PixelPrinting.h"
-#include "ViewMapping.h"
+#include "tests/render/PixelPrinting.h"
+#include "render/ViewMapping.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "NormaliseWorld.h"
+#include "scene/NormaliseWorld.h"
 
 TEST(NormaliseWorld, ValidWorldsAreKept)
 {

@@ -1,6 +1,6 @@
-#include "SceneColors.h"
-#include "SceneEntries.h"
-#include "support/SceneFixture.h"
+#include "scene/SceneColors.h"
+#include "scene/SceneEntries.h"
+#include "tests/support/SceneFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "support/AllFinite.h"
-#include "support/SceneFixture.h"
-#include "WorldNames.h"
+#include "tests/support/AllFinite.h"
+#include "tests/support/SceneFixture.h"
+#include "scene/WorldNames.h"
 
 #include <algorithm>
 

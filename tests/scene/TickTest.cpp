@@ -1,5 +1,5 @@
-#include "support/SceneFixture.h"
-#include "Spawner.h"
+#include "tests/support/SceneFixture.h"
+#include "scene/Spawner.h"
 
 #include <cmath>
 

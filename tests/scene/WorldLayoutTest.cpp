@@ -1,5 +1,5 @@
-#include "support/FixtureMaterial.h"
-#include "support/SceneFixture.h"
+#include "tests/support/FixtureMaterial.h"
+#include "tests/support/SceneFixture.h"
 
 #include <algorithm>
 #include <map>

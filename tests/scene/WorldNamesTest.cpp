@@ -1,5 +1,5 @@
-#include "WorldNames.h"
-#include "support/WorldKindPrinting.h"
+#include "scene/WorldNames.h"
+#include "tests/support/WorldKindPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SceneShell.h"
-#include "WorldKind.h"
-#include "WorldKindPrinting.h"
+#include "scene/SceneShell.h"
+#include "scene/WorldKind.h"
+#include "tests/support/WorldKindPrinting.h"
 
 #include <map>
 #include <utility>

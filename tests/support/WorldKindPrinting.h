@@ -1,7 +1,7 @@
 #pragma once
 
-#include "WorldKind.h"
-#include "WorldNames.h"
+#include "scene/WorldKind.h"
+#include "scene/WorldNames.h"
 
 #include <ostream>
 

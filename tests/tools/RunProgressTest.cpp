@@ -1,4 +1,4 @@
-#include "RunProgress.h"
+#include "tools/RunProgress.h"
 
 #include <gtest/gtest.h>
 

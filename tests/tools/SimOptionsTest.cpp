@@ -1,6 +1,6 @@
-#include "Scene.h"
-#include "SimOptions.h"
-#include "support/WorldKindPrinting.h"
+#include "scene/Scene.h"
+#include "tools/sim/SimOptions.h"
+#include "tests/support/WorldKindPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Options.h"
-#include "WorldKind.h"
+#include "x11/Options.h"
+#include "scene/WorldKind.h"
 
 #include <gtest/gtest.h>
 

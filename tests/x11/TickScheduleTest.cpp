@@ -1,4 +1,4 @@
-#include "TickSchedule.h"
+#include "x11/TickSchedule.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // cascadium-sim: one world headless on a simulated clock, for traces, figures and pictures.
-#include "NullSceneShell.h"
-#include "RunProgress.h"
-#include "Scene.h"
-#include "ScenePng.h"
-#include "SimOptions.h"
-#include "SimRecorder.h"
-#include "WorldNames.h"
+#include "scene/NullSceneShell.h"
+#include "tools/RunProgress.h"
+#include "scene/Scene.h"
+#include "render/cairo/ScenePng.h"
+#include "tools/sim/SimOptions.h"
+#include "tools/sim/SimRecorder.h"
+#include "scene/WorldNames.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,7 +1,7 @@
-#include "SimOptions.h"
+#include "tools/sim/SimOptions.h"
 
-#include "Scene.h"
-#include "WorldNames.h"
+#include "scene/Scene.h"
+#include "scene/WorldNames.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "SimRecorder.h"
+#include "tools/sim/SimRecorder.h"
 
-#include "Scene.h"
+#include "scene/Scene.h"
 
 #include <algorithm>
 #include <cmath>

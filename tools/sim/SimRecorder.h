@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SceneObserver.h"
+#include "scene/SceneObserver.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,10 +1,10 @@
-#include "BackBuffer.h"
-#include "GdiSurface.h"
-#include "Pixels.h"
-#include "Renderer.h"
-#include "Scene.h"
+#include "render/gdi/BackBuffer.h"
+#include "render/gdi/GdiSurface.h"
+#include "tests/win/support/Pixels.h"
+#include "render/Renderer.h"
+#include "scene/Scene.h"
 
-#include "support/RecordingShell.h"
+#include "tests/support/RecordingShell.h"
 
 #include <gtest/gtest.h>
 

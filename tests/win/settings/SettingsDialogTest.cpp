@@ -1,11 +1,11 @@
-#include "RegistryFixture.h"
+#include "tests/win/settings/RegistryFixture.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "SettingsDialog.h"
-#include "WorldSetting.h"
+#include "ui/SettingsDialog.h"
+#include "settings/WorldSetting.h"
 
 namespace {
 

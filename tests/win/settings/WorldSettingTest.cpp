@@ -1,9 +1,9 @@
-#include "RegistryFixture.h"
+#include "tests/win/settings/RegistryFixture.h"
 
 #include <cstdint>
 
-#include "NormaliseWorld.h"
-#include "WorldSetting.h"
+#include "scene/NormaliseWorld.h"
+#include "settings/WorldSetting.h"
 
 namespace {
 

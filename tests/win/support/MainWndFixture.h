@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MainWnd.h"
-#include "MessagePump.h"
-#include "PointerAt.h"
-#include "RunMode.h"
+#include "ui/MainWnd.h"
+#include "tests/win/support/MessagePump.h"
+#include "tests/win/support/PointerAt.h"
+#include "ui/RunMode.h"
 
 #include <gtest/gtest.h>
 

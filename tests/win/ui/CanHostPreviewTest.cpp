@@ -1,4 +1,4 @@
-#include "CanHostPreview.h"
+#include "ui/CanHostPreview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "LoadResString.h"
+#include "ui/LoadResString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "CreationWatch.h"
-#include "MainWndFixture.h"
+#include "tests/win/support/CreationWatch.h"
+#include "tests/win/support/MainWndFixture.h"
 
 namespace {
 

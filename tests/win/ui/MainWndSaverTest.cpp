@@ -1,6 +1,6 @@
-#include "GdiHandles.h"
-#include "MainWndFixture.h"
-#include "PointerAt.h"
+#include "render/gdi/GdiHandles.h"
+#include "tests/win/support/MainWndFixture.h"
+#include "tests/win/support/PointerAt.h"
 
 namespace {
 

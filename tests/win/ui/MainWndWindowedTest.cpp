@@ -1,7 +1,7 @@
-#include "MainWndFixture.h"
-#include "PointerAt.h"
+#include "tests/win/support/MainWndFixture.h"
+#include "tests/win/support/PointerAt.h"
 
-#include "ResourceIds.h"
+#include "res/ResourceIds.h"
 
 #include <box2d/box2d.h>
 

@@ -1,7 +1,7 @@
-#include "MessagePump.h"
-#include "WindowMap.h"
-#include "WindowProc.h"
-#include "Wnd.h"
+#include "tests/win/support/MessagePump.h"
+#include "ui/WindowMap.h"
+#include "ui/WindowProc.h"
+#include "ui/Wnd.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ScenePng.h"
+#include "render/cairo/ScenePng.h"
 
-#include "CairoHandles.h"
-#include "CairoSurface.h"
-#include "Renderer.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/cairo/CairoSurface.h"
+#include "render/Renderer.h"
 
 bool WriteScenePng(const Scene& scene, int width, int height, const char* path)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DrawSurface.h"
-#include "GdiHandles.h"
+#include "render/DrawSurface.h"
+#include "render/gdi/GdiHandles.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "CairoSurface.h"
+#include "render/cairo/CairoSurface.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CairoHandles.h"
-#include "DrawSurface.h"
+#include "render/cairo/CairoHandles.h"
+#include "render/DrawSurface.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "BackBuffer.h"
+#include "render/gdi/BackBuffer.h"
 
 BackBuffer::Buffer::Buffer(HDC windowDc, int width, int height)
     : m_hdcBack(windowDc),

@@ -1,4 +1,4 @@
-#include "GdiSurface.h"
+#include "render/gdi/GdiSurface.h"
 
 #include <array>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GdiHandles.h"
+#include "render/gdi/GdiHandles.h"
 
 #include <memory>
 
