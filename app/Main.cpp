@@ -9,9 +9,9 @@
 #include <string>
 
 #include "app/CommandLine.h"
-#include "ui/MainWnd.h"
-#include "scene/NormaliseWorld.h"
 #include "app/ProcessState.h"
+#include "scene/NormaliseWorld.h"
+#include "ui/MainWnd.h"
 #include "ui/SettingsDialog.h"
 
 namespace {
@@ -27,12 +27,11 @@ void ReadArguments(const wchar_t* arguments)
 
 std::unique_ptr<CWnd> CreateModeObject()
 {
-    if (RunMode == RunModeKind::Configure)
-        return std::make_unique<CSettings>(HostWindow, StoredWorld);
+    if (RunMode == RunModeKind::Configure) return std::make_unique<CSettings>(HostWindow, StoredWorld);
     return std::make_unique<CMainWnd>(RunMode, HostWindow, CurrentWorld, LastPlacedShape);
 }
 
-} // namespace
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR arguments, int nCmdShow)
 {
@@ -45,11 +44,9 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, PWSTR arguments, int nCmdSho
     ReadArguments(arguments ? arguments : L"");
 
     const std::unique_ptr<CWnd> window = CreateModeObject();
-    if (!window->Create(hInstance, nCmdShow))
-        return 0;
+    if (!window->Create(hInstance, nCmdShow)) return 0;
     // The settings dialog is modal: it has been shown, answered and closed inside Create.
-    if (RunMode == RunModeKind::Configure)
-        return 0;
+    if (RunMode == RunModeKind::Configure) return 0;
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

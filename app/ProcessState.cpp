@@ -1,7 +1,7 @@
 #include "app/ProcessState.h"
 
-#include "ui/WindowMap.h"
 #include "settings/WorldSetting.h"
+#include "ui/WindowMap.h"
 
 // One translation unit, so that definition order is initialisation order: the stored world is
 // read from the registry before the window map exists, and both before the entry point runs.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "scene/ObjectShape.h"
-#include "ui/RunMode.h"
 #include "scene/WorldKind.h"
+#include "ui/RunMode.h"
 
 #include <windows.h>
 

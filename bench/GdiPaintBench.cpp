@@ -2,10 +2,10 @@
 // copy of the same back buffer: the share of a paint spent drawing the entries. Prints
 // figures only.
 
+#include "render/Renderer.h"
 #include "render/gdi/BackBuffer.h"
 #include "render/gdi/GdiSurface.h"
 #include "scene/NullSceneShell.h"
-#include "render/Renderer.h"
 #include "scene/Scene.h"
 
 #include <windows.h>

@@ -1,9 +1,9 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
 // counts, and the whole picture on the Cairo surface.
+#include "render/Renderer.h"
 #include "render/cairo/CairoHandles.h"
 #include "render/cairo/CairoSurface.h"
 #include "scene/NullSceneShell.h"
-#include "render/Renderer.h"
 #include "scene/Scene.h"
 
 #include <benchmark/benchmark.h>
@@ -71,7 +71,8 @@ void ReportScene(benchmark::State& state, const Scene& scene)
 {
     state.counters["entries"] = static_cast<double>(scene.ObjectCount());
     state.counters["population"] = static_cast<double>(scene.Population());
-    state.counters["frames/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["frames/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void RenderCounting(benchmark::State& state, WorldKind world)

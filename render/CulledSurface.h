@@ -11,7 +11,10 @@
 class CulledSurface final : public DrawSurface {
 public:
     CulledSurface(DrawSurface& inner, const std::vector<Footprint>& footprints, const std::vector<PixelRect>& areas)
-        : m_inner(inner), m_footprints(footprints), m_areas(areas) {}
+        : m_inner(inner),
+          m_footprints(footprints),
+          m_areas(areas)
+    {}
 
     void Clear(int width, int height) override;
     void BeginEntry(ColorRef line, ColorRef fill, ColorRef mark) override;

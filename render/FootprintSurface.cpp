@@ -84,8 +84,8 @@ void FootprintSurface::Polygon(const PixelPoint* points, int count)
 void FootprintSurface::RingQuarter(const PixelRect& outer, const PixelRect& inner, const PixelPoint* wedge)
 {
     Mix(RingTag);
-    const PixelPoint corners[4] = {{outer.left, outer.top}, {outer.right, outer.bottom}, {inner.left, inner.top},
-                                   {inner.right, inner.bottom}};
+    const PixelPoint corners[4] = {
+        {outer.left, outer.top}, {outer.right, outer.bottom}, {inner.left, inner.top}, {inner.right, inner.bottom}};
     Cover(corners, 4);
     Cover(wedge, 4);
 }

@@ -1,7 +1,7 @@
 #include "render/PointerPlacement.h"
 
-#include "scene/Scene.h"
 #include "render/ViewMapping.h"
+#include "scene/Scene.h"
 
 namespace {
 
@@ -20,7 +20,6 @@ bool PlaceObjectAt(Scene& scene, int x, int y, int width, int height, ObjectShap
     if (scene.ObjectCount() >= MaxLiveEntries) return false;
 
     lastPlaced = lastPlaced == ObjectShape::Circle ? ObjectShape::Box : ObjectShape::Circle;
-    scene.CreateObject(DropHalfSize, DropHalfSize, DropDensity, DropAngleDegrees, at.x, at.y, lastPlaced,
-                       DropWeight);
+    scene.CreateObject(DropHalfSize, DropHalfSize, DropDensity, DropAngleDegrees, at.x, at.y, lastPlaced, DropWeight);
     return true;
 }

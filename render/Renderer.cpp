@@ -1,7 +1,7 @@
 #include "render/Renderer.h"
 
-#include "scene/Scene.h"
 #include "render/ViewMapping.h"
+#include "scene/Scene.h"
 
 #include <box2d/box2d.h>
 

@@ -5,7 +5,7 @@
 #define IDS_SAVER_NAME 1
 #define IDS_WINDOW_TITLE 101
 #define IDS_WINDOW_CLASS 102
-#define IDS_WORLD_NAME_FIRST 200  /* 200, 201, 202: one per world, in world order */
+#define IDS_WORLD_NAME_FIRST 200 /* 200, 201, 202: one per world, in world order */
 
 #define IDI_CASCADIUM 102
 

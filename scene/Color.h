@@ -10,6 +10,15 @@ constexpr ColorRef Rgb(unsigned red, unsigned green, unsigned blue)
     return (red & 0xFFu) | ((green & 0xFFu) << 8) | ((blue & 0xFFu) << 16);
 }
 
-constexpr unsigned RedOf(ColorRef c) { return c & 0xFFu; }
-constexpr unsigned GreenOf(ColorRef c) { return (c >> 8) & 0xFFu; }
-constexpr unsigned BlueOf(ColorRef c) { return (c >> 16) & 0xFFu; }
+constexpr unsigned RedOf(ColorRef c)
+{
+    return c & 0xFFu;
+}
+constexpr unsigned GreenOf(ColorRef c)
+{
+    return (c >> 8) & 0xFFu;
+}
+constexpr unsigned BlueOf(ColorRef c)
+{
+    return (c >> 16) & 0xFFu;
+}

@@ -6,9 +6,7 @@ std::int32_t NormaliseWorld(std::int32_t stored)
 {
     constexpr auto first = static_cast<std::int32_t>(WorldKind::Cascadium);
     constexpr auto last = static_cast<std::int32_t>(WorldKind::PachinkoMachine);
-    if (stored == -1)
-        return first;
-    if (static_cast<std::uint32_t>(stored) > static_cast<std::uint32_t>(last))
-        return last;
+    if (stored == -1) return first;
+    if (static_cast<std::uint32_t>(stored) > static_cast<std::uint32_t>(last)) return last;
     return stored;
 }

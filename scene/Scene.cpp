@@ -4,8 +4,7 @@
 
 #include <cmath>
 
-Scene::Scene(const Clock& clock, SceneShell& shell)
-    : m_clock(clock), m_shell(shell), m_nextStepTime(clock.Now())
+Scene::Scene(const Clock& clock, SceneShell& shell) : m_clock(clock), m_shell(shell), m_nextStepTime(clock.Now())
 {
     m_random.Seed(clock.Now());
 }
@@ -37,8 +36,8 @@ void Scene::LinkObject(SceneObject* e)
     if (m_observer) m_observer->OnLinked(*e);
 }
 
-b2Body* Scene::CreateObject(float halfWidthOrRadius, float halfHeight, float density, float angleDegrees,
-                            float x, float y, ObjectShape shape, std::int32_t weight)
+b2Body* Scene::CreateObject(float halfWidthOrRadius, float halfHeight, float density, float angleDegrees, float x,
+                            float y, ObjectShape shape, std::int32_t weight)
 {
     const float angle = angleDegrees * 0.017453292f;
     b2Body* body;
@@ -59,8 +58,8 @@ b2Body* Scene::CreateObject(float halfWidthOrRadius, float halfHeight, float den
     e->body = body;
 
     // Denser objects are darker: s runs from 254 at density 1 down to 128 at density 101.
-    const unsigned s = static_cast<unsigned>(
-        128 + static_cast<int>(128.0 * (1.0 - static_cast<double>(density) / 101.0)));
+    const unsigned s =
+        static_cast<unsigned>(128 + static_cast<int>(128.0 * (1.0 - static_cast<double>(density) / 101.0)));
     e->fillColor = Rgb(s, s, s);
     e->lineColor = Rgb(s - 64, s - 64, s - 64);
     e->markColor = Rgb(s - 32, s - 32, s);
@@ -151,6 +150,4 @@ void Scene::SayGoodbye(b2Joint* joint)
     }
 }
 
-void Scene::SayGoodbye(b2Fixture*)
-{
-}
+void Scene::SayGoodbye(b2Fixture*) {}

@@ -32,8 +32,8 @@ public:
     // clock; it joins the live list only when linked.
     SceneObject* AcquireObject();
     void LinkObject(SceneObject* e);
-    b2Body* CreateObject(float halfWidthOrRadius, float halfHeight, float density, float angleDegrees,
-                         float x, float y, ObjectShape shape, std::int32_t weight);
+    b2Body* CreateObject(float halfWidthOrRadius, float halfHeight, float density, float angleDegrees, float x, float y,
+                         ObjectShape shape, std::int32_t weight);
     Spring* AcquireSpring();
     void ReleaseObject(SceneObject* e);
     void RemoveObject(SceneObject* e);

@@ -4,11 +4,11 @@ struct SceneObject;
 
 // Why an entry left the scene.
 enum class RemovalReason {
-    Rest,     // came to rest and stayed so for the grace period
-    Fall,     // fell below the scene
-    Age,      // lived out its lifetime
+    Rest,       // came to rest and stayed so for the grace period
+    Fall,       // fell below the scene
+    Age,        // lived out its lifetime
     TakenWith,  // a spring or joint entry that went with the body it was attached to
-    Cleared,  // the world was torn down
+    Cleared,    // the world was torn down
 };
 
 const char* RemovalReasonName(RemovalReason reason);

@@ -132,9 +132,12 @@ void Scene::CullObjects()
         if (e->restDeadline != 0 && IsLater(now, e->restDeadline)) restDue = true;
         const bool ageDue = age > LifetimeMs;
 
-        if (restDue) RemoveWithReason(e, RemovalReason::Rest);
-        else if (fallDue) RemoveWithReason(e, RemovalReason::Fall);
-        else if (ageDue) RemoveWithReason(e, RemovalReason::Age);
+        if (restDue)
+            RemoveWithReason(e, RemovalReason::Rest);
+        else if (fallDue)
+            RemoveWithReason(e, RemovalReason::Fall);
+        else if (ageDue)
+            RemoveWithReason(e, RemovalReason::Age);
     }
     m_sweepNext = nullptr;
 }

@@ -3,9 +3,12 @@
 const WorldRecipe& RecipeOf(WorldKind world)
 {
     switch (world) {
-    case WorldKind::NewtonsCradle: return NewtonsCradleRecipe;
-    case WorldKind::PachinkoMachine: return PachinkoRecipe;
-    case WorldKind::Cascadium: break;
+    case WorldKind::NewtonsCradle:
+        return NewtonsCradleRecipe;
+    case WorldKind::PachinkoMachine:
+        return PachinkoRecipe;
+    case WorldKind::Cascadium:
+        break;
     }
     return CascadiumRecipe;
 }

@@ -8,8 +8,7 @@ public:
     RegistryKey() = default;
     ~RegistryKey()
     {
-        if (IsOpen())
-            RegCloseKey(m_hKey);
+        if (IsOpen()) RegCloseKey(m_hKey);
     }
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
@@ -19,10 +18,7 @@ public:
     HKEY Get() const { return m_hKey; }
 
     // The system reports some failed opens only by a null or all-ones handle.
-    bool IsOpen() const
-    {
-        return m_hKey != nullptr && m_hKey != reinterpret_cast<HKEY>(INVALID_HANDLE_VALUE);
-    }
+    bool IsOpen() const { return m_hKey != nullptr && m_hKey != reinterpret_cast<HKEY>(INVALID_HANDLE_VALUE); }
 
 private:
     HKEY m_hKey = nullptr;

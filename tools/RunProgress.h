@@ -22,8 +22,8 @@ inline std::string ClockText(std::uint64_t seconds)
 // the rest runs as fast as what is done.
 inline std::string ProgressText(std::uint64_t doneMs, std::uint64_t totalMs, double realSeconds)
 {
-    std::string text = ClockText(doneMs / 1000) + " of " + ClockText(totalMs / 1000) + " simulated (" +
-                       std::to_string(totalMs == 0 ? 100 : doneMs * 100 / totalMs) + "%)";
+    std::string text = ClockText(doneMs / 1000) + " of " + ClockText(totalMs / 1000) + " simulated ("
+                       + std::to_string(totalMs == 0 ? 100 : doneMs * 100 / totalMs) + "%)";
     if (doneMs == 0) return text;
     const double left = realSeconds * static_cast<double>(totalMs - doneMs) / static_cast<double>(doneMs);
     return text + ", about " + ClockText(static_cast<std::uint64_t>(left + 0.5)) + " left";
@@ -35,9 +35,10 @@ class RunProgress {
 public:
     // `wanted`: false when the caller's own output shares the terminal line by line.
     RunProgress(const char* program, std::uint64_t totalMs, bool wanted = true)
-        : m_program(program), m_totalMs(totalMs), m_shown(wanted && isatty(STDERR_FILENO) == 1)
-    {
-    }
+        : m_program(program),
+          m_totalMs(totalMs),
+          m_shown(wanted && isatty(STDERR_FILENO) == 1)
+    {}
     ~RunProgress() { Erase(); }
     RunProgress(const RunProgress&) = delete;
     RunProgress& operator=(const RunProgress&) = delete;

@@ -134,7 +134,8 @@ std::vector<std::uint8_t> IconImage(int size)
             image.push_back(Channel(c.g));
             image.push_back(Channel(c.r));
             image.push_back(Channel(c.a * 255));
-            if (c.a < 0.5) mask[static_cast<size_t>(row * maskStride + x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            if (c.a < 0.5)
+                mask[static_cast<size_t>(row * maskStride + x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         }
     }
     image.insert(image.end(), mask.begin(), mask.end());

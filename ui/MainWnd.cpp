@@ -1,12 +1,12 @@
 #include "ui/MainWnd.h"
 
-#include "ui/CanHostPreview.h"
-#include "render/gdi/GdiSurface.h"
-#include "ui/LoadResString.h"
-#include "ui/MonitorUnion.h"
 #include "render/PointerPlacement.h"
 #include "render/Renderer.h"
+#include "render/gdi/GdiSurface.h"
 #include "res/ResourceIds.h"
+#include "ui/CanHostPreview.h"
+#include "ui/LoadResString.h"
+#include "ui/MonitorUnion.h"
 #include "ui/RunMode.h"
 #include "ui/WindowProc.h"
 #include "ui/WorldMenu.h"
@@ -27,10 +27,12 @@ constexpr int MouseTolerance = 4;
 
 // The scene seeds its random generator and its step clock from the tick counter.
 CMainWnd::CMainWnd(RunModeKind mode, HWND host, WorldKind& currentWorld, ObjectShape& lastPlacedShape)
-    : m_mode(mode), m_host(host), m_currentWorld(currentWorld), m_lastPlacedShape(lastPlacedShape),
+    : m_mode(mode),
+      m_host(host),
+      m_currentWorld(currentWorld),
+      m_lastPlacedShape(lastPlacedShape),
       m_scene(m_clock, *this)
-{
-}
+{}
 
 CMainWnd::~CMainWnd()
 {
@@ -53,13 +55,12 @@ bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
     if (!title || !className) return false;
     if (!RegisterWindowClass(className.get())) return false;
 
-    const DWORD style = m_mode == RunModeKind::Windowed ? WS_OVERLAPPEDWINDOW
-                      : m_mode == RunModeKind::ScreenSaver ? WS_POPUP
-                      : WS_CHILD;
+    const DWORD style = m_mode == RunModeKind::Windowed      ? WS_OVERLAPPEDWINDOW
+                        : m_mode == RunModeKind::ScreenSaver ? WS_POPUP
+                                                             : WS_CHILD;
     const HWND parent = m_mode == RunModeKind::Preview ? m_host : nullptr;
-    if (!CreateWindowExW(IsSaverMode(m_mode) ? WS_EX_TOPMOST : 0, className.get(), title.get(), style,
-                         CW_USEDEFAULT, CW_USEDEFAULT, WindowWidth, WindowHeight, parent, nullptr,
-                         hInstance, this))
+    if (!CreateWindowExW(IsSaverMode(m_mode) ? WS_EX_TOPMOST : 0, className.get(), title.get(), style, CW_USEDEFAULT,
+                         CW_USEDEFAULT, WindowWidth, WindowHeight, parent, nullptr, hInstance, this))
         return false;
 
     if (IsSaverMode(m_mode)) PlaceSaverWindow();
@@ -74,9 +75,9 @@ bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
 bool CMainWnd::RegisterWindowClass(const wchar_t* className)
 {
     m_class.instance = m_hInstance;
-    m_class.smallIcon = static_cast<HICON>(
-        LoadImageW(m_hInstance, MAKEINTRESOURCEW(IDI_CASCADIUM), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    m_class.smallIcon =
+        static_cast<HICON>(LoadImageW(m_hInstance, MAKEINTRESOURCEW(IDI_CASCADIUM), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
 
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -171,8 +172,7 @@ void CMainWnd::CheckWorldItem(WorldKind world, bool checked)
 {
     const HMENU menu = GetMenu(m_hWnd);
     if (menu)
-        CheckMenuItem(menu, static_cast<UINT>(MenuItemOf(world)),
-                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+        CheckMenuItem(menu, static_cast<UINT>(MenuItemOf(world)), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CMainWnd::RequestRedraw()

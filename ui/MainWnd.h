@@ -2,9 +2,9 @@
 
 #include "render/gdi/BackBuffer.h"
 #include "scene/ObjectShape.h"
-#include "ui/RunMode.h"
 #include "scene/Scene.h"
 #include "scene/SceneShell.h"
+#include "ui/RunMode.h"
 #include "ui/TickCountClock.h"
 #include "ui/Wnd.h"
 

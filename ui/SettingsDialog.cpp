@@ -1,18 +1,18 @@
 #include "ui/SettingsDialog.h"
 
-#include "ui/LoadResString.h"
-#include "scene/NormaliseWorld.h"
 #include "res/ResourceIds.h"
-#include "ui/WindowProc.h"
+#include "scene/NormaliseWorld.h"
 #include "settings/WorldSetting.h"
+#include "ui/LoadResString.h"
+#include "ui/WindowProc.h"
 
 namespace {
 
 // The list sorts its entries; the world names are in alphabetical order, so a list position
 // is a world index.
-constexpr UINT kWorldCount = 3;
+constexpr UINT WorldCount = 3;
 
-} // namespace
+}  // namespace
 
 bool CSettings::Create(HINSTANCE hInstance, int)
 {
@@ -27,12 +27,11 @@ INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
     switch (message) {
     case WM_INITDIALOG:
         InitWorldList();
-        return 1; // the system focuses the first tab stop, the OK button
+        return 1;  // the system focuses the first tab stop, the OK button
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            m_storedWorld = static_cast<std::int32_t>(
-                SendDlgItemMessageW(hwnd, IDC_WORLD_LIST, CB_GETCURSEL, 0, 0));
+            m_storedWorld = static_cast<std::int32_t>(SendDlgItemMessageW(hwnd, IDC_WORLD_LIST, CB_GETCURSEL, 0, 0));
             WriteWorldSetting(m_storedWorld);
             EndDialog(hwnd, 1);
             break;
@@ -48,11 +47,9 @@ INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
 
 void CSettings::InitWorldList()
 {
-    for (UINT i = 0; i < kWorldCount; ++i) {
+    for (UINT i = 0; i < WorldCount; ++i) {
         const auto name = LoadResString(IDS_WORLD_NAME_FIRST + i, m_hInstance);
-        if (name)
-            SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(name.get()));
+        if (name) SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.get()));
     }
     m_storedWorld = NormaliseWorld(m_storedWorld);
     SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_SETCURSEL, static_cast<WPARAM>(m_storedWorld), 0);

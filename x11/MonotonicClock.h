@@ -12,7 +12,7 @@ public:
     {
         timespec ts{};
         clock_gettime(CLOCK_MONOTONIC, &ts);
-        return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u +
-                                          static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
+        return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u
+                                          + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
     }
 };

@@ -9,8 +9,8 @@ namespace {
 constexpr unsigned WindowWidth = 800;
 constexpr unsigned WindowHeight = 480;
 
-constexpr long OwnWindowEvents = ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask |
-                                 ButtonReleaseMask | Button1MotionMask;
+constexpr long OwnWindowEvents =
+    ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask;
 
 Atom DeleteWindowAtom(Display* display)
 {
@@ -24,8 +24,8 @@ Window CreateOwnWindow(Display* display, WorldKind world)
     const int screen = DefaultScreen(display);
     // A black background: what the server shows for a moment after a resize, before the
     // next picture, matches the picture's own background.
-    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, WindowWidth, WindowHeight,
-                                              0, BlackPixel(display, screen), BlackPixel(display, screen));
+    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, WindowWidth, WindowHeight, 0,
+                                              BlackPixel(display, screen), BlackPixel(display, screen));
 
     XSizeHints size{};
     size.flags = PSize;
@@ -53,6 +53,6 @@ void ShowWorldTitle(Display* display, Window window, WorldKind world)
 
 bool IsCloseRequest(Display* display, const XEvent& event)
 {
-    return event.type == ClientMessage && event.xclient.format == 32 &&
-           static_cast<Atom>(event.xclient.data.l[0]) == DeleteWindowAtom(display);
+    return event.type == ClientMessage && event.xclient.format == 32
+           && static_cast<Atom>(event.xclient.data.l[0]) == DeleteWindowAtom(display);
 }

@@ -1,12 +1,12 @@
 #include "x11/SceneWindow.h"
 
-#include "render/cairo/CairoSurface.h"
 #include "render/ChangedAreas.h"
 #include "render/CulledSurface.h"
-#include "x11/KeyAction.h"
-#include "x11/OwnWindow.h"
 #include "render/PointerPlacement.h"
 #include "render/Renderer.h"
+#include "render/cairo/CairoSurface.h"
+#include "x11/KeyAction.h"
+#include "x11/OwnWindow.h"
 
 #include <X11/Xutil.h>
 

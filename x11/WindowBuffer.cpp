@@ -16,8 +16,7 @@ WindowBuffer::WindowBuffer(Display* display, Window window, Visual* visual, int 
       m_height(height),
       m_front(cairo_xlib_surface_create(display, window, visual, width, height)),
       m_back(OffScreen(m_front.get(), width, height))
-{
-}
+{}
 
 void WindowBuffer::Resize(int width, int height)
 {

@@ -49,7 +49,8 @@ void AddAreas(cairo_t* cr, const std::vector<PixelRect>& areas)
 }  // namespace
 
 CairoSurface::CairoSurface(cairo_surface_t* back, cairo_surface_t* target)
-    : m_target(target), m_cairo(cairo_create(back))
+    : m_target(target),
+      m_cairo(cairo_create(back))
 {
     cairo_set_line_width(m_cairo.get(), 1.0);
 }
@@ -153,8 +154,10 @@ void CairoSurface::Present(int width, int height)
     cairo_set_source_surface(copy.get(), back, 0.0, 0.0);
     cairo_rectangle(copy.get(), 0.0, 0.0, width, height);
     cairo_clip(copy.get());
-    if (m_clipped) AddAreas(copy.get(), m_clip);
-    else cairo_rectangle(copy.get(), 0.0, 0.0, width, height);
+    if (m_clipped)
+        AddAreas(copy.get(), m_clip);
+    else
+        cairo_rectangle(copy.get(), 0.0, 0.0, width, height);
     cairo_fill(copy.get());
     cairo_surface_flush(m_target);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "render/cairo/CairoHandles.h"
 #include "render/DrawSurface.h"
+#include "render/cairo/CairoHandles.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "render/cairo/ScenePng.h"
 
+#include "render/Renderer.h"
 #include "render/cairo/CairoHandles.h"
 #include "render/cairo/CairoSurface.h"
-#include "render/Renderer.h"
 
 bool WriteScenePng(const Scene& scene, int width, int height, const char* path)
 {

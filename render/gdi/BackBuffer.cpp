@@ -4,8 +4,7 @@ BackBuffer::Buffer::Buffer(HDC windowDc, int width, int height)
     : m_hdcBack(windowDc),
       m_hbmBack(CreateCompatibleBitmap(windowDc, width, height)),
       m_selection(m_hdcBack.Get(), m_hbmBack.Get())
-{
-}
+{}
 
 void BackBuffer::CreateBackBuffer(HWND hwnd, int width, int height)
 {

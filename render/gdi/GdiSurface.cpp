@@ -40,8 +40,7 @@ GdiSurface::EntryTools::EntryTools(HDC dc, ColorRef line, ColorRef fill, ColorRe
       markBrush(CreateSolidBrush(mark)),
       penSelection(dc, pen.Get()),
       brushSelection(dc, fillBrush.Get())
-{
-}
+{}
 
 void GdiSurface::Clear(int width, int height)
 {

@@ -16,8 +16,7 @@ char16_t RandomUnit(std::mt19937& random)
 {
     static const std::u16string steering = u"/sSpPcC: \t\n\v\f\r0123456789+-\"x\u00A0\u3000";
     std::uniform_int_distribution<int> pick(0, 9);
-    if (pick(random) == 0)
-        return static_cast<char16_t>(std::uniform_int_distribution<int>(1, 0xFFFF)(random));
+    if (pick(random) == 0) return static_cast<char16_t>(std::uniform_int_distribution<int>(1, 0xFFFF)(random));
     std::uniform_int_distribution<std::size_t> index(0, steering.size() - 1);
     return steering[index(random)];
 }
@@ -33,8 +32,7 @@ std::u16string RandomArguments(std::mt19937& random)
     else if (prefix == 3)
         text = u"/c:";
     const int length = std::uniform_int_distribution<int>(0, 24)(random);
-    for (int i = 0; i < length; ++i)
-        text += RandomUnit(random);
+    for (int i = 0; i < length; ++i) text += RandomUnit(random);
     return text;
 }
 
@@ -53,9 +51,8 @@ TEST(CommandLineFuzz, RandomTextAgreesWithThePlainReading)
         nonZeroHosts += actual.host != 0;
     }
     // The input mix must actually reach every mode and many numbers, or the run proves little.
-    for (int count : modes)
-        EXPECT_GT(count, 1000);
+    for (int count : modes) EXPECT_GT(count, 1000);
     EXPECT_GT(nonZeroHosts, 10000);
 }
 
-} // namespace
+}  // namespace

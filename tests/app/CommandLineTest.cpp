@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t Int32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Int32Min = std::numeric_limits<std::int32_t>::min();
 
 void ExpectRequest(std::u16string_view arguments, RunModeKind mode, std::int32_t host)
 {
@@ -20,8 +20,8 @@ void ExpectRequest(std::u16string_view arguments, RunModeKind mode, std::int32_t
 
 TEST(CommandLine, UnrecognisedArgumentsStartThePlainWindow)
 {
-    for (std::u16string_view arguments : {u"", u"-s", u"s", u"/x", u"/c", u"/C:123", u"\"/s\"",
-                                          u"\"/p 5\"", u" /s", u"/", u"\\s", u"/c;5", u"/ c:5"})
+    for (std::u16string_view arguments :
+         {u"", u"-s", u"s", u"/x", u"/c", u"/C:123", u"\"/s\"", u"\"/p 5\"", u" /s", u"/", u"\\s", u"/c;5", u"/ c:5"})
         ExpectRequest(arguments, RunModeKind::Windowed, 0);
 }
 
@@ -82,16 +82,16 @@ TEST(CommandLine, UnicodeBlanksBeforeTheNumberAreSkipped)
 
 TEST(CommandLine, HostNumberSaturatesAtThe32BitLimits)
 {
-    EXPECT_EQ(ReadDecimal(u"2147483647"), kMax);
-    EXPECT_EQ(ReadDecimal(u"2147483648"), kMax);
-    EXPECT_EQ(ReadDecimal(u"-2147483648"), kMin);
-    EXPECT_EQ(ReadDecimal(u"-2147483649"), kMin);
-    EXPECT_EQ(ReadDecimal(u"4294967296"), kMax);
-    EXPECT_EQ(ReadDecimal(u"-4294967297"), kMin);
-    EXPECT_EQ(ReadDecimal(u"99999999999999999999999999999999999999999"), kMax);
-    EXPECT_EQ(ReadDecimal(u"-99999999999999999999999999999999999999999"), kMin);
+    EXPECT_EQ(ReadDecimal(u"2147483647"), Int32Max);
+    EXPECT_EQ(ReadDecimal(u"2147483648"), Int32Max);
+    EXPECT_EQ(ReadDecimal(u"-2147483648"), Int32Min);
+    EXPECT_EQ(ReadDecimal(u"-2147483649"), Int32Min);
+    EXPECT_EQ(ReadDecimal(u"4294967296"), Int32Max);
+    EXPECT_EQ(ReadDecimal(u"-4294967297"), Int32Min);
+    EXPECT_EQ(ReadDecimal(u"99999999999999999999999999999999999999999"), Int32Max);
+    EXPECT_EQ(ReadDecimal(u"-99999999999999999999999999999999999999999"), Int32Min);
     EXPECT_EQ(ReadDecimal(u"00000000000000000000000000000000000000012"), 12);
-    EXPECT_EQ(ReadDecimal(std::u16string(100000, u'9')), kMax);
+    EXPECT_EQ(ReadDecimal(std::u16string(100000, u'9')), Int32Max);
 }
 
 TEST(CommandLine, TextWithoutDigitsReadsAsZero)
@@ -100,4 +100,4 @@ TEST(CommandLine, TextWithoutDigitsReadsAsZero)
         EXPECT_EQ(ReadDecimal(text), 0) << std::string(text.begin(), text.end());
 }
 
-} // namespace
+}  // namespace

@@ -21,8 +21,8 @@ struct Picture {
     // The pixel as 0xAARRGGBB; a picture without alpha reads as opaque, whatever its spare byte holds.
     std::uint32_t At(int x, int y) const
     {
-        const unsigned char* row = cairo_image_surface_get_data(image) +
-                                   static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(image);
+        const unsigned char* row = cairo_image_surface_get_data(image)
+                                   + static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(image);
         const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[x];
         return cairo_image_surface_get_format(image) == CAIRO_FORMAT_ARGB32 ? pixel : pixel | 0xFF000000u;
     }
@@ -52,7 +52,8 @@ int main(int argc, char** argv)
     for (int y = 0; y < a.Height(); ++y) {
         for (int x = 0; x < a.Width(); ++x) {
             if (a.At(x, y) == b.At(x, y)) continue;
-            if (differing++ == 0) std::printf("first difference at (%d, %d): %08x and %08x\n", x, y, a.At(x, y), b.At(x, y));
+            if (differing++ == 0)
+                std::printf("first difference at (%d, %d): %08x and %08x\n", x, y, a.At(x, y), b.At(x, y));
         }
     }
     if (differing > 0) std::printf("%d pixels differ\n", differing);

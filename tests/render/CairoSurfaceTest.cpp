@@ -1,5 +1,5 @@
-#include "render/cairo/CairoHandles.h"
 #include "render/cairo/CairoSurface.h"
+#include "render/cairo/CairoHandles.h"
 
 #include <gtest/gtest.h>
 

@@ -15,10 +15,7 @@ protected:
 
     bool Press(int x, int y) { return PlaceObjectAt(scene, x, y, Width, Height, lastPlaced); }
 
-    b2Shape::Type NewestShape() const
-    {
-        return scene.LastObject()->body->GetFixtureList()->GetShape()->GetType();
-    }
+    b2Shape::Type NewestShape() const { return scene.LastObject()->body->GetFixtureList()->GetShape()->GetType(); }
 
     b2Vec2 NewestPosition() const { return scene.LastObject()->body->GetPosition(); }
 

@@ -1,6 +1,6 @@
-#include "tests/render/PixelPrinting.h"
 #include "render/Renderer.h"
 #include "scene/Scene.h"
+#include "tests/render/PixelPrinting.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/RecordingSurface.h"
 
@@ -114,7 +114,8 @@ TEST_F(RendererTest, EveryEntryIsBracketedOldestFirstBetweenClearAndPresent)
     }
     // The pin bodies carry 50 pins each; every pin is drawn.
     int pins = 0;
-    for (std::size_t k = 2; k + 2 < surface.entries.size(); ++k) pins += static_cast<int>(surface.entries[k].shapes.size());
+    for (std::size_t k = 2; k + 2 < surface.entries.size(); ++k)
+        pins += static_cast<int>(surface.entries[k].shapes.size());
     EXPECT_EQ(pins, 180);
     EXPECT_TRUE(surface.entries.back().shapes.empty());
 }

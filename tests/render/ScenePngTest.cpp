@@ -1,5 +1,5 @@
-#include "render/cairo/CairoHandles.h"
 #include "render/cairo/ScenePng.h"
+#include "render/cairo/CairoHandles.h"
 #include "scene/Scene.h"
 #include "tests/support/RecordingShell.h"
 
@@ -36,8 +36,8 @@ public:
 
     Rgb8 At(int x, int y) const
     {
-        const unsigned char* row = cairo_image_surface_get_data(m_image.get()) +
-                                   static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(m_image.get());
+        const unsigned char* row = cairo_image_surface_get_data(m_image.get())
+                                   + static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(m_image.get());
         const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[x];
         return {(pixel >> 16) & 0xFFu, (pixel >> 8) & 0xFFu, pixel & 0xFFu};
     }
@@ -49,8 +49,8 @@ private:
 class ScenePngTest : public ::testing::Test {
 protected:
     ScenePngTest()
-        : dir(std::filesystem::temp_directory_path() /
-              ("cascadium-png-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
+        : dir(std::filesystem::temp_directory_path()
+              / ("cascadium-png-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
     {
         std::filesystem::create_directories(dir);
     }
@@ -87,8 +87,8 @@ TEST_F(ScenePngTest, PachinkoPinsAreNavyOnBlack)
 {
     const Picture picture = Write(WorldKind::PachinkoMachine, "pachinko.png");
     ASSERT_TRUE(picture.Loaded());
-    EXPECT_EQ(picture.At(400, 48), Navy);  // the pin at world (0, 27)
-    EXPECT_EQ(picture.At(424, 0), Navy);   // the pin at world (1.5, 30), cut by the top edge
+    EXPECT_EQ(picture.At(400, 48), Navy);   // the pin at world (0, 27)
+    EXPECT_EQ(picture.At(424, 0), Navy);    // the pin at world (1.5, 30), cut by the top edge
     EXPECT_EQ(picture.At(424, 48), Black);  // between the pins of one row
     EXPECT_EQ(picture.At(799, 479), Black);
 }

@@ -1,5 +1,5 @@
-#include "tests/render/PixelPrinting.h"
 #include "render/ViewMapping.h"
+#include "tests/render/PixelPrinting.h"
 
 #include <gtest/gtest.h>
 

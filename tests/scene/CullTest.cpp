@@ -1,5 +1,5 @@
-#include "tests/support/SceneFixture.h"
 #include "scene/Spawner.h"
+#include "tests/support/SceneFixture.h"
 
 #include <algorithm>
 
@@ -182,7 +182,7 @@ TEST_F(Cull, RemovingOneChainCircleTakesOnlyItsOwnSprings)
     EXPECT_NE(all[6]->body, nullptr);    // C3
     ASSERT_NE(all[7]->spring, nullptr);  // S23
     EXPECT_EQ(all[7]->spring->bodyA, all[5]->body);
-    EXPECT_EQ(scene.Population(), 1);    // C0 carries the chain's weight
+    EXPECT_EQ(scene.Population(), 1);  // C0 carries the chain's weight
 }
 
 TEST_F(Cull, RemovingOneClusterCircleTakesOnlyItsOwnJoints)

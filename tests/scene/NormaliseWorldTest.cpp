@@ -18,7 +18,7 @@ TEST(NormaliseWorld, NothingStoredGivesTheFirstWorld)
 
 TEST(NormaliseWorld, OtherValuesGiveTheLastWorldEvenWhenNegative)
 {
-    for (std::int32_t stored : {3, 7, 9, -2, -5, std::numeric_limits<std::int32_t>::max(),
-                                std::numeric_limits<std::int32_t>::min()})
+    for (std::int32_t stored :
+         {3, 7, 9, -2, -5, std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min()})
         EXPECT_EQ(NormaliseWorld(stored), 2) << stored;
 }

@@ -16,7 +16,10 @@ protected:
 
 TEST_F(SceneModel, ColoursFollowDensity)
 {
-    struct Case { float density; ColorRef fill, line, mark; };
+    struct Case {
+        float density;
+        ColorRef fill, line, mark;
+    };
     const Case cases[] = {
         {1.0f, Rgb(254, 254, 254), Rgb(190, 190, 190), Rgb(222, 222, 254)},
         {50.0f, Rgb(192, 192, 192), Rgb(128, 128, 128), Rgb(160, 160, 192)},

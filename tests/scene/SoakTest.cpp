@@ -1,6 +1,6 @@
+#include "scene/WorldNames.h"
 #include "tests/support/AllFinite.h"
 #include "tests/support/SceneFixture.h"
-#include "scene/WorldNames.h"
 
 #include <algorithm>
 

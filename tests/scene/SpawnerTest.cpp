@@ -1,6 +1,6 @@
+#include "scene/Spawner.h"
 #include "tests/support/FixtureMaterial.h"
 #include "tests/support/SceneFixture.h"
-#include "scene/Spawner.h"
 
 #include <cmath>
 #include <functional>

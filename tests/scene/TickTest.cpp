@@ -1,5 +1,5 @@
-#include "tests/support/SceneFixture.h"
 #include "scene/Spawner.h"
+#include "tests/support/SceneFixture.h"
 
 #include <cmath>
 

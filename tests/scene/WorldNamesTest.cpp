@@ -22,8 +22,8 @@ TEST(WorldNames, EveryShortNameReadsBackAsItsWorld)
 
 TEST(WorldNames, OnlyAShortNameExactlyAsSpeltIsAWorld)
 {
-    for (const char* text : {"", "Cascadium", "CRADLE", "cradle ", " cradle", "pachink", "pachinkos",
-                             "Newton's Cradle", "Pachinko Machine", "1"}) {
+    for (const char* text : {"", "Cascadium", "CRADLE", "cradle ", " cradle", "pachink", "pachinkos", "Newton's Cradle",
+                             "Pachinko Machine", "1"}) {
         EXPECT_EQ(WorldOfShortName(text), std::nullopt) << '"' << text << '"';
     }
 }

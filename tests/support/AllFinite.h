@@ -11,8 +11,8 @@ inline bool AllFinite(const b2World& world)
     for (const b2Body* b = world.GetBodyList(); b; b = b->GetNext()) {
         const b2Vec2 p = b->GetPosition();
         const b2Vec2 v = b->GetLinearVelocity();
-        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(v.x) || !std::isfinite(v.y) ||
-            !std::isfinite(b->GetAngle()) || !std::isfinite(b->GetAngularVelocity())) {
+        if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(v.x) || !std::isfinite(v.y)
+            || !std::isfinite(b->GetAngle()) || !std::isfinite(b->GetAngularVelocity())) {
             return false;
         }
     }

@@ -50,6 +50,6 @@ inline FixtureMaterial MaterialOf(const b2Fixture& f)
 
 inline std::ostream& operator<<(std::ostream& os, const FixtureMaterial& m)
 {
-    return os << (m.shape == b2Shape::e_circle ? "circle " : "box ") << m.sizeX << 'x' << m.sizeY
-              << " friction " << m.friction << " restitution " << m.restitution << " density " << m.density;
+    return os << (m.shape == b2Shape::e_circle ? "circle " : "box ") << m.sizeX << 'x' << m.sizeY << " friction "
+              << m.friction << " restitution " << m.restitution << " density " << m.density;
 }

@@ -42,15 +42,9 @@ public:
         calls.push_back(Call::EndEntry);
         inEntry = false;
     }
-    void Polyline(const PixelPoint* points, int count) override
-    {
-        Record({Call::Polyline, {points, points + count}});
-    }
+    void Polyline(const PixelPoint* points, int count) override { Record({Call::Polyline, {points, points + count}}); }
     void Ellipse(const PixelRect& box) override { Record({Call::Ellipse, {}, box}); }
-    void Polygon(const PixelPoint* points, int count) override
-    {
-        Record({Call::Polygon, {points, points + count}});
-    }
+    void Polygon(const PixelPoint* points, int count) override { Record({Call::Polygon, {points, points + count}}); }
     void RingQuarter(const PixelRect& outer, const PixelRect& inner, const PixelPoint* wedge) override
     {
         Record({Call::RingQuarter, {wedge, wedge + 4}, outer, inner});

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tests/support/RecordingShell.h"
 #include "scene/Scene.h"
+#include "tests/support/RecordingShell.h"
 
 #include <gtest/gtest.h>
 

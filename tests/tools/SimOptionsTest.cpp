@@ -1,5 +1,5 @@
-#include "scene/Scene.h"
 #include "tools/sim/SimOptions.h"
+#include "scene/Scene.h"
 #include "tests/support/WorldKindPrinting.h"
 
 #include <gtest/gtest.h>
@@ -25,9 +25,9 @@ TEST(SimOptions, DefaultsAndEveryOption)
     EXPECT_EQ(none.options.width, 800);
     EXPECT_EQ(none.options.height, 480);
 
-    const SimOptionsResult all = Parse({"--world", "pachinko", "--seed", "4294967295", "--seconds", "2.5",
-                                        "--tick-ms", "16", "--start-ms", "0", "--trace", "--png", "a.png",
-                                        "--frames", "dir", "--size", "1920x1080"});
+    const SimOptionsResult all =
+        Parse({"--world", "pachinko", "--seed", "4294967295", "--seconds", "2.5", "--tick-ms", "16", "--start-ms", "0",
+               "--trace", "--png", "a.png", "--frames", "dir", "--size", "1920x1080"});
     ASSERT_EQ(all.error, "");
     EXPECT_EQ(all.options.world, WorldKind::PachinkoMachine);
     EXPECT_EQ(all.options.seed, 4294967295u);
@@ -61,11 +61,12 @@ TEST(SimOptions, SecondsAreRoundedToTheNearestMillisecond)
 TEST(SimOptions, BadValuesAreRefusedWithAReason)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {"--world", "moon"},    {"--seed", "-1"},       {"--seed", "4294967296"}, {"--seed", "12abc"},
-        {"--seconds", "-3"},    {"--seconds", "nan"},   {"--seconds", "1e400"},   {"--tick-ms", "0"},
-        {"--tick-ms", "2001"},  {"--tick-ms", "60001"}, {"--size", "800"},        {"--size", "0x480"},
-        {"--size", "800x-1"},   {"--seed"},             {"--bogus"},              {"--png", ""},
-        {"--start-ms", " 5"},
+        {"--world", "moon"},    {"--seed", "-1"},     {"--seed", "4294967296"},
+        {"--seed", "12abc"},    {"--seconds", "-3"},  {"--seconds", "nan"},
+        {"--seconds", "1e400"}, {"--tick-ms", "0"},   {"--tick-ms", "2001"},
+        {"--tick-ms", "60001"}, {"--size", "800"},    {"--size", "0x480"},
+        {"--size", "800x-1"},   {"--seed"},           {"--bogus"},
+        {"--png", ""},          {"--start-ms", " 5"},
     };
     for (const auto& args : bad) {
         const SimOptionsResult r = Parse(args);

@@ -1,8 +1,8 @@
 // GoogleTest before any X header: X.h defines None, a name GoogleTest uses, as a macro.
 #include <gtest/gtest.h>
 
-#include "x11/KeyAction.h"
 #include "scene/WorldKind.h"
+#include "x11/KeyAction.h"
 
 #include <X11/keysym.h>
 

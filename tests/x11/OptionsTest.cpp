@@ -50,7 +50,8 @@ TEST(OptionsTest, WindowIdRunsFromOneToTheLargest32BitValue)
 TEST(OptionsTest, WindowIdRefusesAnythingButDigits)
 {
     for (const char* bad : {"", "0x", "12ab", "0xg1", "-5", "+5", " 5", "5 ", "0b101"}) {
-        EXPECT_EQ(Parse({"--window-id", bad}).error, std::string("bad value '") + bad + "' for --window-id (see --help)")
+        EXPECT_EQ(Parse({"--window-id", bad}).error,
+                  std::string("bad value '") + bad + "' for --window-id (see --help)")
             << bad;
     }
 }

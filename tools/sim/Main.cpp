@@ -1,11 +1,11 @@
 // cascadium-sim: one world headless on a simulated clock, for traces, figures and pictures.
-#include "scene/NullSceneShell.h"
-#include "tools/RunProgress.h"
-#include "scene/Scene.h"
 #include "render/cairo/ScenePng.h"
+#include "scene/NullSceneShell.h"
+#include "scene/Scene.h"
+#include "scene/WorldNames.h"
+#include "tools/RunProgress.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimRecorder.h"
-#include "scene/WorldNames.h"
 
 #include <cstdio>
 #include <ctime>
@@ -35,8 +35,8 @@ std::uint32_t MillisecondsSinceBoot()
 {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u +
-                                      static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u
+                                      + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
 }
 
 const char* const OutputFailed = "cannot write to standard output";

@@ -84,8 +84,8 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
             o.trace = true;
             continue;
         }
-        const bool takesValue = name == "--world" || name == "--seed" || name == "--seconds" || name == "--tick-ms" ||
-                                name == "--start-ms" || name == "--png" || name == "--frames" || name == "--size";
+        const bool takesValue = name == "--world" || name == "--seed" || name == "--seconds" || name == "--tick-ms"
+                                || name == "--start-ms" || name == "--png" || name == "--frames" || name == "--size";
         if (!takesValue) {
             result.error = "unknown option '" + name + "' (see --help)";
             return result;
@@ -99,8 +99,10 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
         bool good = true;
         if (name == "--world") {
             const std::optional<WorldKind> world = WorldOfShortName(value);
-            if (world) o.world = *world;
-            else good = false;
+            if (world)
+                o.world = *world;
+            else
+                good = false;
         } else if (name == "--seed") {
             good = ParseUnsigned(value, UINT32_MAX, number);
             o.seed = static_cast<std::uint32_t>(number);

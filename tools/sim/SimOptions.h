@@ -10,8 +10,8 @@
 // What one headless run does; filled from the command line.
 struct SimOptions {
     WorldKind world = WorldKind::Cascadium;
-    std::optional<std::uint32_t> seed;      // default: the first clock reading
-    std::optional<std::uint32_t> startMs;   // default: this machine's milliseconds since boot
+    std::optional<std::uint32_t> seed;     // default: the first clock reading
+    std::optional<std::uint32_t> startMs;  // default: this machine's milliseconds since boot
     std::uint64_t durationMs = 10000;      // --seconds, to the nearest millisecond
     std::uint32_t tickMs = 50;
     bool trace = false;

@@ -53,9 +53,12 @@ void PrintEnds(std::FILE* out, const b2Vec2& a, const b2Vec2& b)
 
 void PrintGeometry(std::FILE* out, const SceneObject& e)
 {
-    if (e.joint) PrintEnds(out, e.joint->GetAnchorA(), e.joint->GetAnchorB());
-    else if (e.spring) PrintEnds(out, e.spring->bodyA->GetPosition(), e.spring->bodyB->GetPosition());
-    else if (e.body) PrintBody(out, *e.body);
+    if (e.joint)
+        PrintEnds(out, e.joint->GetAnchorA(), e.joint->GetAnchorB());
+    else if (e.spring)
+        PrintEnds(out, e.spring->bodyA->GetPosition(), e.spring->bodyB->GetPosition());
+    else if (e.body)
+        PrintBody(out, *e.body);
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr DWORD kAppearTimeoutMs = 20000;
-constexpr DWORD kRunMs = 1500;
-constexpr DWORD kExitTimeoutMs = 15000;
+constexpr DWORD AppearTimeoutMs = 20000;
+constexpr DWORD RunMs = 1500;
+constexpr DWORD ExitTimeoutMs = 15000;
 
 int Fail(const char* what)
 {
@@ -43,8 +43,7 @@ BOOL CALLBACK FindChildOfProcess(HWND child, LPARAM lParam)
     auto* search = reinterpret_cast<ChildSearch*>(lParam);
     DWORD owner = 0;
     GetWindowThreadProcessId(child, &owner);
-    if (owner != search->processId)
-        return TRUE;
+    if (owner != search->processId) return TRUE;
     search->found = child;
     return FALSE;
 }
@@ -52,11 +51,10 @@ BOOL CALLBACK FindChildOfProcess(HWND child, LPARAM lParam)
 HWND WaitForChild(HWND host, DWORD processId)
 {
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kAppearTimeoutMs) {
+    while (GetTickCount() - start < AppearTimeoutMs) {
         ChildSearch search{processId, nullptr};
         EnumChildWindows(host, FindChildOfProcess, reinterpret_cast<LPARAM>(&search));
-        if (search.found && IsWindowVisible(search.found))
-            return search.found;
+        if (search.found && IsWindowVisible(search.found)) return search.found;
         PumpFor(100);
     }
     return nullptr;
@@ -69,18 +67,16 @@ bool FillsClientArea(HWND host, HWND child)
     RECT placed{};
     GetWindowRect(child, &placed);
     MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&placed), 2);
-    std::printf("host client %ld x %ld, child at (%ld, %ld) size %ld x %ld\n", client.right,
-                client.bottom, placed.left, placed.top, placed.right - placed.left,
-                placed.bottom - placed.top);
+    std::printf("host client %ld x %ld, child at (%ld, %ld) size %ld x %ld\n", client.right, client.bottom, placed.left,
+                placed.top, placed.right - placed.left, placed.bottom - placed.top);
     return EqualRect(&client, &placed) != FALSE;
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 2)
-        return Fail("usage: PreviewHost <path of Cascadium.scr>");
+    if (argc != 2) return Fail("usage: PreviewHost <path of Cascadium.scr>");
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -88,14 +84,12 @@ int wmain(int argc, wchar_t** argv)
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = L"CascadiumPreviewHost";
-    if (!RegisterClassExW(&windowClass))
-        return Fail("cannot register the host class");
+    if (!RegisterClassExW(&windowClass)) return Fail("cannot register the host class");
 
     HWND host = CreateWindowExW(0, windowClass.lpszClassName, L"Preview host",
-                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 40, 40, 320,
-                                240, nullptr, nullptr, windowClass.hInstance, nullptr);
-    if (!host)
-        return Fail("cannot create the host window");
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 40, 40, 320, 240, nullptr, nullptr,
+                                windowClass.hInstance, nullptr);
+    if (!host) return Fail("cannot create the host window");
     PumpFor(200);
 
     // Handles are 32-bit values even in 64-bit processes; the saver reads them as such.
@@ -107,8 +101,7 @@ int wmain(int argc, wchar_t** argv)
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return Fail("cannot start the saver");
     CloseHandle(process.hThread);
 
@@ -119,30 +112,27 @@ int wmain(int argc, wchar_t** argv)
     } else {
         if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD) == 0)
             result = Fail("the preview window is not a child window");
-        if (GetMenu(child) != nullptr)
-            result = Fail("the preview window has a menu");
-        if (!FillsClientArea(host, child))
-            result = Fail("the preview window does not fill the host's client area");
+        if (GetMenu(child) != nullptr) result = Fail("the preview window has a menu");
+        if (!FillsClientArea(host, child)) result = Fail("the preview window does not fill the host's client area");
         // Keyboard and pointer activity must not end a preview.
         PostMessageW(child, WM_KEYDOWN, VK_SPACE, 0);
         PostMessageW(child, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
         PostMessageW(child, WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
-        PumpFor(kRunMs);
+        PumpFor(RunMs);
         if (WaitForSingleObject(process.hProcess, 0) != WAIT_TIMEOUT)
             result = Fail("the preview ended while its host was still open");
     }
 
     DestroyWindow(host);
     PumpFor(200);
-    if (WaitForSingleObject(process.hProcess, kExitTimeoutMs) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process.hProcess, ExitTimeoutMs) != WAIT_OBJECT_0) {
         TerminateProcess(process.hProcess, 99);
         result = Fail("the saver did not end after its host closed");
     } else {
         DWORD exitCode = 1;
         GetExitCodeProcess(process.hProcess, &exitCode);
         std::printf("saver exit code %lu\n", exitCode);
-        if (exitCode != 0)
-            result = Fail("the saver ended with a nonzero exit code");
+        if (exitCode != 0) result = Fail("the saver ended with a nonzero exit code");
     }
     CloseHandle(process.hProcess);
     return result;

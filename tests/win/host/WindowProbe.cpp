@@ -35,8 +35,8 @@ int Run(const wchar_t* program, const wchar_t* arguments)
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         std::fprintf(stderr, "WindowProbe: cannot start the program\n");
         return 1;
     }
@@ -51,8 +51,8 @@ int Run(const wchar_t* program, const wchar_t* arguments)
 // The message root is the parent of every message-only window; a throwaway one finds it.
 int PrintRoots()
 {
-    const HWND messageOnly = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                             GetModuleHandleW(nullptr), nullptr);
+    const HWND messageOnly =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
     const HWND messageRoot = GetAncestor(messageOnly, GA_PARENT);
     DestroyWindow(messageOnly);
     if (!messageRoot) return 1;
@@ -61,12 +61,11 @@ int PrintRoots()
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc == 2 && std::wstring(argv[1]) == L"roots")
-        return PrintRoots();
+    if (argc == 2 && std::wstring(argv[1]) == L"roots") return PrintRoots();
     if (argc < 4) {
         std::fprintf(stderr, "usage: WindowProbe wait|absent|close <class|-> <title|-> [ms]\n");
         return 1;
@@ -86,10 +85,8 @@ int wmain(int argc, wchar_t** argv)
         } while (GetTickCount() - start < timeout);
         return 1;
     }
-    if (command == L"run")
-        return Run(argv[2], argv[3]);
-    if (command == L"absent")
-        return Find(argv[2], argv[3]) ? 1 : 0;
+    if (command == L"run") return Run(argv[2], argv[3]);
+    if (command == L"absent") return Find(argv[2], argv[3]) ? 1 : 0;
     if (command == L"close") {
         const HWND window = Find(argv[2], argv[3]);
         return window && PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;

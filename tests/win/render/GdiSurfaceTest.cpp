@@ -1,8 +1,8 @@
-#include "render/gdi/BackBuffer.h"
 #include "render/gdi/GdiSurface.h"
-#include "tests/win/support/Pixels.h"
 #include "render/Renderer.h"
+#include "render/gdi/BackBuffer.h"
 #include "scene/Scene.h"
+#include "tests/win/support/Pixels.h"
 
 #include "tests/support/RecordingShell.h"
 
@@ -10,11 +10,11 @@
 
 namespace {
 
-constexpr COLORREF kLine = RGB(255, 0, 0);
-constexpr COLORREF kFill = RGB(0, 255, 0);
-constexpr COLORREF kMark = RGB(0, 0, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF LineColour = RGB(255, 0, 0);
+constexpr COLORREF FillColour = RGB(0, 255, 0);
+constexpr COLORREF MarkColour = RGB(0, 0, 255);
+constexpr COLORREF BlackColour = RGB(0, 0, 0);
+constexpr COLORREF WhiteColour = RGB(255, 255, 255);
 
 // A back buffer of a hidden window to draw into, and a second buffer standing in for the
 // window's paint context.
@@ -25,8 +25,8 @@ protected:
 
     void SetUp() override
     {
-        m_window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, W, H, nullptr, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
+        m_window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, W, H, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                   nullptr);
         ASSERT_NE(m_window, nullptr);
         m_back.CreateBackBuffer(m_window, W, H);
         m_screen.CreateBackBuffer(m_window, W, H);
@@ -46,14 +46,14 @@ TEST_F(GdiSurfaceTest, ClearBlackensEveryPixelIncludingTheEdges)
 {
     GdiSurface surface(m_back.Dc(), m_screen.Dc());
     surface.Clear(W, H);
-    EXPECT_EQ(Back().Count(kBlack), W * H);
+    EXPECT_EQ(Back().Count(BlackColour), W * H);
 }
 
 TEST_F(GdiSurfaceTest, AnEntryFillsAndOutlinesItsShapes)
 {
     GdiSurface surface(m_back.Dc(), m_screen.Dc());
     surface.Clear(W, H);
-    surface.BeginEntry(kLine, kFill, kMark);
+    surface.BeginEntry(LineColour, FillColour, MarkColour);
     surface.Ellipse(PixelRect{10, 10, 50, 50});
     const PixelPoint square[] = {{60, 10}, {100, 10}, {100, 50}, {60, 50}, {60, 10}};
     surface.Polygon(square, 5);
@@ -62,12 +62,12 @@ TEST_F(GdiSurfaceTest, AnEntryFillsAndOutlinesItsShapes)
     surface.EndEntry();
 
     const Pixels pixels = Back();
-    EXPECT_EQ(pixels.At(30, 30), kFill);
-    EXPECT_EQ(pixels.At(10, 30), kLine);
-    EXPECT_EQ(pixels.At(80, 30), kFill);
-    EXPECT_EQ(pixels.At(60, 30), kLine);
-    EXPECT_EQ(pixels.At(50, 70), kLine);
-    EXPECT_EQ(pixels.At(55, 30), kBlack);
+    EXPECT_EQ(pixels.At(30, 30), FillColour);
+    EXPECT_EQ(pixels.At(10, 30), LineColour);
+    EXPECT_EQ(pixels.At(80, 30), FillColour);
+    EXPECT_EQ(pixels.At(60, 30), LineColour);
+    EXPECT_EQ(pixels.At(50, 70), LineColour);
+    EXPECT_EQ(pixels.At(55, 30), BlackColour);
 }
 
 TEST_F(GdiSurfaceTest, AnEntrysPenAndBrushesAreDeselectedAndDeletedAtItsEnd)
@@ -77,7 +77,7 @@ TEST_F(GdiSurfaceTest, AnEntrysPenAndBrushesAreDeselectedAndDeletedAtItsEnd)
     const HGDIOBJ defaultPen = GetCurrentObject(m_back.Dc(), OBJ_PEN);
     EXPECT_EQ(GetCurrentObject(m_back.Dc(), OBJ_BRUSH), GetStockObject(NULL_BRUSH));
 
-    surface.BeginEntry(kLine, kFill, kMark);
+    surface.BeginEntry(LineColour, FillColour, MarkColour);
     const HGDIOBJ pen = GetCurrentObject(m_back.Dc(), OBJ_PEN);
     const HGDIOBJ brush = GetCurrentObject(m_back.Dc(), OBJ_BRUSH);
     EXPECT_NE(pen, defaultPen);
@@ -95,18 +95,18 @@ TEST_F(GdiSurfaceTest, TheRingQuarterFillsOnlyTheRingInsideTheWedge)
     GdiSurface surface(m_back.Dc(), m_screen.Dc());
     surface.Clear(W, H);
     // A disc of radius 20 at (60, 40); the wedge opens downwards (the mark of an unturned body).
-    surface.BeginEntry(kLine, kFill, kMark);
+    surface.BeginEntry(LineColour, FillColour, MarkColour);
     surface.Ellipse(PixelRect{40, 20, 80, 60});
     const PixelPoint wedge[] = {{60, 40}, {88, 68}, {32, 68}, {60, 40}};
     surface.RingQuarter(PixelRect{41, 21, 79, 59}, PixelRect{45, 25, 75, 55}, wedge);
     surface.EndEntry();
 
     const Pixels pixels = Back();
-    EXPECT_EQ(pixels.At(60, 57), kMark);  // the ring, straight below the centre
-    EXPECT_EQ(pixels.At(60, 23), kFill);  // the ring above the centre: outside the wedge
-    EXPECT_EQ(pixels.At(43, 40), kFill);  // the ring to the left: outside the wedge
-    EXPECT_EQ(pixels.At(60, 50), kFill);  // inside the inner ellipse
-    EXPECT_GT(pixels.Count(kMark), 20);
+    EXPECT_EQ(pixels.At(60, 57), MarkColour);  // the ring, straight below the centre
+    EXPECT_EQ(pixels.At(60, 23), FillColour);  // the ring above the centre: outside the wedge
+    EXPECT_EQ(pixels.At(43, 40), FillColour);  // the ring to the left: outside the wedge
+    EXPECT_EQ(pixels.At(60, 50), FillColour);  // inside the inner ellipse
+    EXPECT_GT(pixels.Count(MarkColour), 20);
 }
 
 TEST_F(GdiSurfaceTest, PresentCopiesTheWholePicture)
@@ -114,7 +114,7 @@ TEST_F(GdiSurfaceTest, PresentCopiesTheWholePicture)
     GdiSurface surface(m_back.Dc(), m_screen.Dc());
     surface.Clear(W, H);
     surface.Present(W, H);
-    EXPECT_EQ(Pixels(m_screen.Dc(), W, H).Count(kBlack), W * H);
+    EXPECT_EQ(Pixels(m_screen.Dc(), W, H).Count(BlackColour), W * H);
 }
 
 TEST_F(GdiSurfaceTest, AMarkedDiscOfTheSceneShowsItsQuarterRingBelowTheCentre)
@@ -143,7 +143,7 @@ TEST_F(GdiSurfaceTest, AMarkedDiscOfTheSceneShowsItsQuarterRingBelowTheCentre)
     EXPECT_EQ(pixels.At(373, 400), disc.fillColor);
     EXPECT_GT(pixels.CountIn(RECT{368, 401, 433, 440}, disc.markColor), 150);
     EXPECT_EQ(pixels.CountIn(RECT{360, 360, 441, 400}, disc.markColor), 0);
-    EXPECT_EQ(pixels.At(10, 10), kBlack);
+    EXPECT_EQ(pixels.At(10, 10), BlackColour);
 }
 
 TEST(BackBufferTest, MatchesTheRequestedSizeAndReplacesTheOldBuffer)

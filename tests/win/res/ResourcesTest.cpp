@@ -218,10 +218,9 @@ TEST(ResourcesTest, ThereAreNoAcceleratorsAndEverythingIsUsEnglish)
     const struct {
         LPCWSTR type;
         WORD name;
-    } resources[] = {{RT_STRING, 1},  {RT_STRING, 7},      {RT_STRING, 13}, {RT_MENU, 103},
+    } resources[] = {{RT_STRING, 1},   {RT_STRING, 7},       {RT_STRING, 13}, {RT_MENU, 103},
                      {RT_DIALOG, 117}, {RT_GROUP_ICON, 102}, {RT_VERSION, 1}, {RT_MANIFEST, 1}};
-    for (const auto& r : resources)
-        EXPECT_FALSE(ResourceBytes(r.type, MAKEINTRESOURCEW(r.name)).empty()) << r.name;
+    for (const auto& r : resources) EXPECT_FALSE(ResourceBytes(r.type, MAKEINTRESOURCEW(r.name)).empty()) << r.name;
 }
 
 }  // namespace

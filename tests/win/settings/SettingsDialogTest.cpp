@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "ui/SettingsDialog.h"
 #include "settings/WorldSetting.h"
+#include "ui/SettingsDialog.h"
 
 namespace {
 
-constexpr int kWorldList = 118;
-constexpr UINT kRunScript = WM_APP + 1;
-constexpr UINT_PTR kWatchdog = 1;
+constexpr int WorldList = 118;
+constexpr UINT RunScript = WM_APP + 1;
+constexpr UINT_PTR WatchdogTimer = 1;
 
 using Step = std::function<void(HWND)>;
 
@@ -24,20 +24,19 @@ std::int32_t StoredWorld = -1;
 class ScriptedSettings : public CSettings {
 public:
     explicit ScriptedSettings(Step step, HWND owner = nullptr) : CSettings(owner, StoredWorld), m_steps{std::move(step)}
-    {
-    }
+    {}
     explicit ScriptedSettings(std::vector<Step> steps) : CSettings(nullptr, StoredWorld), m_steps(std::move(steps)) {}
 
     INT_PTR HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == kRunScript) {
+        if (message == RunScript) {
             if (m_stepsRun < m_steps.size()) {
                 m_steps[m_stepsRun++](hwnd);
-                PostMessageW(hwnd, kRunScript, 0, 0);
+                PostMessageW(hwnd, RunScript, 0, 0);
             }
             return 1;
         }
-        if (message == WM_TIMER && wParam == kWatchdog) {
+        if (message == WM_TIMER && wParam == WatchdogTimer) {
             m_timedOut = true;
             EndDialog(hwnd, 0);
             return 1;
@@ -46,8 +45,8 @@ public:
         if (message == WM_INITDIALOG) {
             m_initialised = true;
             m_initResult = result;
-            SetTimer(hwnd, kWatchdog, 5000, nullptr);
-            PostMessageW(hwnd, kRunScript, 0, 0);
+            SetTimer(hwnd, WatchdogTimer, 5000, nullptr);
+            PostMessageW(hwnd, RunScript, 0, 0);
         }
         return result;
     }
@@ -63,14 +62,13 @@ private:
 
 LRESULT Selection(HWND dialog)
 {
-    return SendDlgItemMessageW(dialog, kWorldList, CB_GETCURSEL, 0, 0);
+    return SendDlgItemMessageW(dialog, WorldList, CB_GETCURSEL, 0, 0);
 }
 
 std::wstring EntryText(HWND dialog, int index)
 {
     wchar_t text[64] = {};
-    SendDlgItemMessageW(dialog, kWorldList, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                        reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageW(dialog, WorldList, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -107,9 +105,8 @@ TEST_F(SettingsDialogTest, ListsTheThreeWorldsInWorldOrder)
     HWND focus = nullptr;
     HWND ok = nullptr;
     ScriptedSettings dialog([&](HWND hwnd) {
-        count = static_cast<int>(SendDlgItemMessageW(hwnd, kWorldList, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < 3; ++i)
-            names[i] = EntryText(hwnd, i);
+        count = static_cast<int>(SendDlgItemMessageW(hwnd, WorldList, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < 3; ++i) names[i] = EntryText(hwnd, i);
         focus = GetFocus();
         ok = GetDlgItem(hwnd, IDOK);
         SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
@@ -150,7 +147,7 @@ TEST_F(SettingsDialogTest, OkStoresTheChosenWorld)
 {
     StoreDword(2);
     ScriptedSettings dialog([](HWND hwnd) {
-        SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 1, 0);
+        SendDlgItemMessageW(hwnd, WorldList, CB_SETCURSEL, 1, 0);
         SendMessageW(hwnd, WM_COMMAND, IDOK, 0);
     });
     Run(dialog);
@@ -171,7 +168,7 @@ TEST_F(SettingsDialogTest, CancelAfterAChangeLeavesTheRegistryAlone)
 {
     StoreDword(2);
     ScriptedSettings dialog([](HWND hwnd) {
-        SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 0, 0);
+        SendDlgItemMessageW(hwnd, WorldList, CB_SETCURSEL, 0, 0);
         SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
     });
     Run(dialog);
@@ -189,11 +186,11 @@ TEST_F(SettingsDialogTest, ListNotificationsNeitherStoreNorClose)
 {
     ScriptedSettings dialog(std::vector<Step>{
         [](HWND hwnd) {
-            SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 1, 0);
-            SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(kWorldList, CBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, kWorldList)));
-            SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(kWorldList, CBN_CLOSEUP),
-                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, kWorldList)));
+            SendDlgItemMessageW(hwnd, WorldList, CB_SETCURSEL, 1, 0);
+            SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(WorldList, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, WorldList)));
+            SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(WorldList, CBN_CLOSEUP),
+                         reinterpret_cast<LPARAM>(GetDlgItem(hwnd, WorldList)));
         },
         [](HWND hwnd) { SendMessageW(hwnd, WM_COMMAND, IDCANCEL, 0); },
     });
@@ -207,7 +204,7 @@ TEST_F(SettingsDialogTest, EnterOnTheListStoresAndEscapeCancels)
 {
     StoreDword(0);
     ScriptedSettings enter([](HWND hwnd) {
-        HWND list = GetDlgItem(hwnd, kWorldList);
+        HWND list = GetDlgItem(hwnd, WorldList);
         SendMessageW(list, CB_SETCURSEL, 2, 0);
         SetFocus(list);
         PostMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
@@ -216,7 +213,7 @@ TEST_F(SettingsDialogTest, EnterOnTheListStoresAndEscapeCancels)
     EXPECT_EQ(LoadDword(), 2);
 
     ScriptedSettings escape([](HWND hwnd) {
-        SendDlgItemMessageW(hwnd, kWorldList, CB_SETCURSEL, 1, 0);
+        SendDlgItemMessageW(hwnd, WorldList, CB_SETCURSEL, 1, 0);
         PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     });
     Run(escape);
@@ -233,4 +230,4 @@ TEST_F(SettingsDialogTest, AnOwnerThatIsNoWindowStillReportsSuccess)
     EXPECT_FALSE(KeyExists());
 }
 
-} // namespace
+}  // namespace

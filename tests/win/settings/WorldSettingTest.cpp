@@ -19,8 +19,7 @@ TEST_F(WorldSettingTest, NoKeyReadsAsNothingStoredAndStartsTheFirstWorld)
 TEST_F(WorldSettingTest, KeyWithoutValueReadsAsNothingStored)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kProgramKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, ProgramKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_EQ(ReadWorldSetting(), -1);
@@ -32,8 +31,8 @@ TEST_F(WorldSettingTest, StoredDwordsAreReadBackAndNormalised)
         std::int32_t stored;
         std::int32_t world;
     };
-    for (const Case c : {Case{0, 0}, Case{1, 1}, Case{2, 2}, Case{3, 2}, Case{7, 2}, Case{9, 2},
-                         Case{-5, 2}, Case{-1, 0}}) {
+    for (const Case c :
+         {Case{0, 0}, Case{1, 1}, Case{2, 2}, Case{3, 2}, Case{7, 2}, Case{9, 2}, Case{-5, 2}, Case{-1, 0}}) {
         StoreDword(c.stored);
         EXPECT_EQ(ReadWorldSetting(), c.stored) << c.stored;
         EXPECT_EQ(NormaliseWorld(ReadWorldSetting()), c.world) << c.stored;
@@ -86,4 +85,4 @@ TEST_F(WorldSettingTest, WritingReplacesAValueOfAnotherType)
     EXPECT_EQ(LoadDword(), -7);
 }
 
-} // namespace
+}  // namespace

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/MainWnd.h"
 #include "tests/win/support/MessagePump.h"
 #include "tests/win/support/PointerAt.h"
+#include "ui/MainWnd.h"
 #include "ui/RunMode.h"
 
 #include <gtest/gtest.h>

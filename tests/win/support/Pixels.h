@@ -34,7 +34,8 @@ public:
     // As a COLORREF (0x00BBGGRR), to compare with RGB().
     COLORREF At(int x, int y) const
     {
-        const std::uint32_t v = m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
+        const std::uint32_t v =
+            m_pixels[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
         return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
     }
 

@@ -10,8 +10,8 @@ TEST(LoadResStringTest, LoadsTheProgramsStrings)
     const struct {
         UINT id;
         const wchar_t* text;
-    } strings[] = {{1, L"Cascadium"},       {101, L"Cascadium"},        {102, L"CascadiumClass"},
-                   {200, L"Cascadium"},     {201, L"Newton's Cradle"},  {202, L"Pachinko Machine"}};
+    } strings[] = {{1, L"Cascadium"},   {101, L"Cascadium"},       {102, L"CascadiumClass"},
+                   {200, L"Cascadium"}, {201, L"Newton's Cradle"}, {202, L"Pachinko Machine"}};
     for (const auto& s : strings) {
         const auto text = LoadResString(s.id, instance);
         ASSERT_NE(text, nullptr) << s.id;

@@ -8,8 +8,8 @@ class PreviewTest : public MainWndFixture {
 protected:
     void SetUp() override
     {
-        m_host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 240,
-                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        m_host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 240, nullptr,
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(m_host, nullptr);
         HostWindow = m_host;
     }

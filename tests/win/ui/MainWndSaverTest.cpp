@@ -5,7 +5,7 @@
 namespace {
 
 // A colour the program never paints, to see which pixels a paint reached.
-constexpr COLORREF kMarker = RGB(255, 0, 255);
+constexpr COLORREF MarkerColour = RGB(255, 0, 255);
 
 void FillClient(HWND hwnd, COLORREF colour)
 {
@@ -69,7 +69,7 @@ TEST_F(ScreenSaverTest, APaintCoversTheWholeScreenNotTheFirstSize)
     GetClientRect(hwnd, &client);
     ASSERT_GT(client.right, 800);
     ASSERT_GT(client.bottom, 480);
-    FillClient(hwnd, kMarker);
+    FillClient(hwnd, MarkerColour);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(ClientPixel(hwnd, client.right - 1, client.bottom - 1), RGB(0, 0, 0));
 }
@@ -78,9 +78,9 @@ TEST_F(ScreenSaverTest, APaintCoversTheWholeScreenNotTheFirstSize)
 TEST_F(ScreenSaverTest, TheBackgroundIsNeverErased)
 {
     const HWND hwnd = Open(RunModeKind::ScreenSaver);
-    FillClient(hwnd, kMarker);
+    FillClient(hwnd, MarkerColour);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
-    EXPECT_EQ(ClientPixel(hwnd, 10, 10), kMarker);
+    EXPECT_EQ(ClientPixel(hwnd, 10, 10), MarkerColour);
 }
 
 TEST_F(ScreenSaverTest, TheFirstMoveNeverClosesAndFourPixelsAwayIsStillStill)
@@ -134,14 +134,15 @@ TEST_P(ScreenSaverActivityTest, Closes)
     EXPECT_TRUE(ClosesWhenPumped());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    UserActivity, ScreenSaverActivityTest,
-    ::testing::Values(Activity{"LeftClick", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10)},
-                      Activity{"RightClick", WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10)},
-                      Activity{"Key", WM_KEYDOWN, 'A', 1},
-                      Activity{"AltKey", WM_SYSKEYDOWN, VK_F4, 1 | (KF_ALTDOWN << 16)},
-                      Activity{"Deactivation", WM_ACTIVATE, WA_INACTIVE, 0}),
-    [](const ::testing::TestParamInfo<Activity>& activity) { return std::string(activity.param.name); });
+INSTANTIATE_TEST_SUITE_P(UserActivity, ScreenSaverActivityTest,
+                         ::testing::Values(Activity{"LeftClick", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10)},
+                                           Activity{"RightClick", WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10)},
+                                           Activity{"Key", WM_KEYDOWN, 'A', 1},
+                                           Activity{"AltKey", WM_SYSKEYDOWN, VK_F4, 1 | (KF_ALTDOWN << 16)},
+                                           Activity{"Deactivation", WM_ACTIVATE, WA_INACTIVE, 0}),
+                         [](const ::testing::TestParamInfo<Activity>& activity) {
+                             return std::string(activity.param.name);
+                         });
 
 TEST_F(ScreenSaverTest, TheMiddleButtonTheWheelAndMinimisedDeactivationDoNotClose)
 {

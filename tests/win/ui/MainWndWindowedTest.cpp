@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr WPARAM kCascadiumItem = 114;
-constexpr WPARAM kNewtonsCradleItem = 113;
-constexpr WPARAM kPachinkoItem = 116;
+constexpr WPARAM CascadiumItem = 114;
+constexpr WPARAM NewtonsCradleItem = 113;
+constexpr WPARAM PachinkoItem = 116;
 
 bool IsChecked(HWND hwnd, UINT item)
 {
@@ -30,9 +30,9 @@ TEST_F(WindowedTest, IsAnOrdinaryWindowWithTheMenuAndTheCheckedWorld)
     EXPECT_EQ(style & WS_OVERLAPPEDWINDOW, WS_OVERLAPPEDWINDOW);
     EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     ASSERT_NE(GetMenu(hwnd), nullptr);
-    EXPECT_TRUE(IsChecked(hwnd, kPachinkoItem));
-    EXPECT_FALSE(IsChecked(hwnd, kCascadiumItem));
-    EXPECT_FALSE(IsChecked(hwnd, kNewtonsCradleItem));
+    EXPECT_TRUE(IsChecked(hwnd, PachinkoItem));
+    EXPECT_FALSE(IsChecked(hwnd, CascadiumItem));
+    EXPECT_FALSE(IsChecked(hwnd, NewtonsCradleItem));
 
     RECT window{};
     GetWindowRect(hwnd, &window);
@@ -124,42 +124,40 @@ TEST_F(WindowedTest, WorldItemsRebuildTheWorldAndMoveTheCheckMark)
     RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Zantrel");
     const HWND hwnd = Open(RunModeKind::Windowed, 0);
     const int cascadiumEntries = Count();
-    EXPECT_TRUE(IsChecked(hwnd, kCascadiumItem));
+    EXPECT_TRUE(IsChecked(hwnd, CascadiumItem));
 
-    Send(WM_COMMAND, kNewtonsCradleItem);
+    Send(WM_COMMAND, NewtonsCradleItem);
     EXPECT_EQ(CurrentWorld, WorldKind::NewtonsCradle);
-    EXPECT_TRUE(IsChecked(hwnd, kNewtonsCradleItem));
-    EXPECT_FALSE(IsChecked(hwnd, kCascadiumItem));
-    EXPECT_FALSE(IsChecked(hwnd, kPachinkoItem));
+    EXPECT_TRUE(IsChecked(hwnd, NewtonsCradleItem));
+    EXPECT_FALSE(IsChecked(hwnd, CascadiumItem));
+    EXPECT_FALSE(IsChecked(hwnd, PachinkoItem));
     EXPECT_NE(Count(), cascadiumEntries);
 
-    Send(WM_COMMAND, kPachinkoItem);
+    Send(WM_COMMAND, PachinkoItem);
     EXPECT_EQ(CurrentWorld, WorldKind::PachinkoMachine);
-    EXPECT_TRUE(IsChecked(hwnd, kPachinkoItem));
-    EXPECT_FALSE(IsChecked(hwnd, kNewtonsCradleItem));
+    EXPECT_TRUE(IsChecked(hwnd, PachinkoItem));
+    EXPECT_FALSE(IsChecked(hwnd, NewtonsCradleItem));
 
     // Choosing the world already shown starts it afresh.
-    Send(WM_COMMAND, kCascadiumItem);
+    Send(WM_COMMAND, CascadiumItem);
     EXPECT_EQ(Count(), cascadiumEntries);
     Send(WM_LBUTTONDOWN, MK_LBUTTON, At(200, 100));
     Send(WM_LBUTTONUP, 0, At(200, 100));
     ASSERT_EQ(Count(), cascadiumEntries + 1);
-    Send(WM_COMMAND, kCascadiumItem);
+    Send(WM_COMMAND, CascadiumItem);
     EXPECT_EQ(Count(), cascadiumEntries);
-    EXPECT_TRUE(IsChecked(hwnd, kCascadiumItem));
+    EXPECT_TRUE(IsChecked(hwnd, CascadiumItem));
 
     // The menu never stores the choice.
     HKEY key = nullptr;
-    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Zantrel\\Cascadium", 0, KEY_READ, &key),
-              ERROR_SUCCESS);
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Zantrel\\Cascadium", 0, KEY_READ, &key), ERROR_SUCCESS);
 }
 
 TEST_F(WindowedTest, OtherCommandsChangeNothing)
 {
     Open(RunModeKind::Windowed, 1);
     const int before = Count();
-    for (WPARAM id : {105, 110, 112, 115, 117, 200, 1})
-        Send(WM_COMMAND, id);
+    for (WPARAM id : {105, 110, 112, 115, 117, 200, 1}) Send(WM_COMMAND, id);
     EXPECT_EQ(CurrentWorld, WorldKind::NewtonsCradle);
     EXPECT_EQ(Count(), before);
     EXPECT_TRUE(StaysOpen());

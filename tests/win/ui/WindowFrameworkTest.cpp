@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr const wchar_t* kClassName = L"CascadiumFrameworkTest";
+constexpr const wchar_t* FrameworkClassName = L"CascadiumFrameworkTest";
 
 // A window object that records what reaches it and handles only what it is told to.
 class RecordingWnd : public CWnd {
@@ -19,8 +19,9 @@ public:
     bool Create(HINSTANCE hInstance, int) override
     {
         m_hInstance = hInstance;
-        return CreateWindowExW(0, kClassName, L"framework", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                               nullptr, hInstance, this) != nullptr;
+        return CreateWindowExW(0, FrameworkClassName, L"framework", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                               nullptr, hInstance, this)
+               != nullptr;
     }
 
     INT_PTR HandleMessage(HWND hwnd, UINT message, WPARAM, LPARAM) override
@@ -54,10 +55,10 @@ protected:
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = WindowProc;
         wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = kClassName;
+        wc.lpszClassName = FrameworkClassName;
         RegisterClassExW(&wc);
     }
-    static void TearDownTestSuite() { UnregisterClassW(kClassName, GetModuleHandleW(nullptr)); }
+    static void TearDownTestSuite() { UnregisterClassW(FrameworkClassName, GetModuleHandleW(nullptr)); }
     void TearDown() override
     {
         PumpMessages();

@@ -58,7 +58,8 @@ int main(int argc, char** argv)
     }
     int status = 2;
     if (command == "window" && argc == 4)
-        status = MakeWindow(display, static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])));
+        status =
+            MakeWindow(display, static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])));
     else if (command == "close" && argc == 3)
         status = AskToClose(display, static_cast<Window>(std::strtoul(argv[2], nullptr, 0)));
     else
