@@ -23,6 +23,9 @@ check "it holds the hack, executable, in /usr/libexec/xscreensaver" \
 check "it holds the settings file in /usr/share/xscreensaver/config" \
   grep -qE '^-rw-r--r-- \./usr/share/xscreensaver/config/cascadium\.xml$' "$work/contents.txt"
 check "it holds nothing else" [ "$(grep -c '^-' "$work/contents.txt")" = 2 ]
+# The version users read, as the top of CMakeLists.txt sets it, not CMake's four numbers.
+version=$(sed -nE 's/^set\(CASCADIUM_VERSION_TEXT (.*)\)$/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")
+check "it is version $version" [ "$(dpkg-deb -f "$deb" Version)" = "$version" ]
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "  Depends: $depends"
 check "it depends on the X and Cairo libraries" eval "[[ '$depends' == *libx11-6* && '$depends' == *libcairo2* ]]"
