@@ -1,6 +1,7 @@
 # `cpack` in the build tree makes a Debian package of what `cmake --install` puts in place.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME cascadium)
+set(CPACK_PACKAGE_VERSION ${CASCADIUM_VERSION_TEXT})
 set(CPACK_PACKAGE_VENDOR Zantrel)
 set(CPACK_PACKAGE_CONTACT "Zantrel")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Two-dimensional physics worlds as an xscreensaver hack")
