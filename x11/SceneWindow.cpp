@@ -1,8 +1,7 @@
 #include "SceneWindow.h"
 
-#include "CairoSurface.h"
+#include "AliasedSurface.h"
 #include "ChangedAreas.h"
-#include "CulledSurface.h"
 #include "KeyAction.h"
 #include "OwnWindow.h"
 #include "PointerPlacement.h"
@@ -11,6 +10,7 @@
 #include <X11/Xutil.h>
 
 #include <utility>
+#include <vector>
 
 SceneWindow::SceneWindow(Display* display, const TargetWindow& target, int world, const Clock& clock)
     : m_display(display),
@@ -90,17 +90,14 @@ void SceneWindow::PaintIfDue()
     const int height = m_buffer.Height();
     RenderScene(m_scene, width, height, m_next);
     std::swap(m_shown, m_next);
-    CairoSurface surface(m_buffer.Back(), m_buffer.Front());
-    if (m_paintAll) {
-        m_paintAll = false;
-        RenderScene(m_scene, width, height, surface);
-        return;
-    }
-    const std::vector<PixelRect> areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
+    std::vector<PixelRect> areas{{0, 0, width, height}};
+    if (!m_paintAll) areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
+    m_paintAll = false;
     if (areas.empty()) return;
+    AliasedSurface surface(m_buffer.Pixels());
     surface.ClipTo(areas);
-    CulledSurface culled(surface, m_shown.Footprints(), areas);
-    RenderScene(m_scene, width, height, culled);
+    RenderScene(m_scene, width, height, surface);
+    m_buffer.Show(areas);
 }
 
 void SceneWindow::PlaceObject(int x, int y)
