@@ -1,11 +1,16 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
-// counts, and the whole picture on the Cairo surface.
+// counts, the whole picture on the Cairo surface (PNG pictures) and on the aliased surface (the
+// X11 window, which besides redraws only where the picture changed).
+#include "AliasedSurface.h"
 #include "CairoHandles.h"
 #include "CairoSurface.h"
 #include "Renderer.h"
 #include "Scene.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -97,11 +102,22 @@ void RenderCairo(benchmark::State& state, int world)
     ReportScene(state, scene);
 }
 
+void RenderAliased(benchmark::State& state, int world)
+{
+    const Scene& scene = BusySceneOf(world);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(FrameWidth) * FrameHeight);
+    AliasedSurface surface({reinterpret_cast<unsigned char*>(pixels.data()), FrameWidth, FrameHeight, FrameWidth * 4});
+    for (auto _ : state) RenderScene(scene, FrameWidth, FrameHeight, surface);
+    ReportScene(state, scene);
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(RenderCounting, cascadium, Cascadium)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RenderCounting, pachinko, PachinkoMachine)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RenderCairo, cascadium, Cascadium)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RenderCairo, pachinko, PachinkoMachine)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderAliased, cascadium, Cascadium)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderAliased, pachinko, PachinkoMachine)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

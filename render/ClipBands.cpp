@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
 
 namespace {
 
@@ -12,19 +11,19 @@ bool SameRuns(const std::vector<Span>& a, const std::vector<Span>& b)
                       [](const Span& x, const Span& y) { return x.left == y.left && x.right == y.right; });
 }
 
-// The runs of the rectangles that cover all of the rows top to bottom, merged.
-std::vector<Span> RunsAcross(const std::vector<PixelRect>& rects, int top, int bottom)
+// The runs of the rectangles that cover all of the rows top to bottom, merged, into `runs`.
+void RunsAcross(const std::vector<PixelRect>& rects, int top, int bottom, std::vector<Span>& runs)
 {
-    std::vector<Span> covering;
+    runs.clear();
     for (const PixelRect& r : rects)
-        if (r.top <= top && bottom <= r.bottom && r.left < r.right) covering.push_back({r.left, r.right});
-    std::sort(covering.begin(), covering.end(), [](const Span& a, const Span& b) { return a.left < b.left; });
-    std::vector<Span> runs;
-    for (const Span& s : covering) {
-        if (!runs.empty() && s.left <= runs.back().right) runs.back().right = std::max(runs.back().right, s.right);
-        else runs.push_back(s);
+        if (r.top <= top && bottom <= r.bottom && r.left < r.right) runs.push_back({r.left, r.right});
+    std::sort(runs.begin(), runs.end(), [](const Span& a, const Span& b) { return a.left < b.left; });
+    std::size_t kept = 0;
+    for (const Span& s : runs) {
+        if (kept > 0 && s.left <= runs[kept - 1].right) runs[kept - 1].right = std::max(runs[kept - 1].right, s.right);
+        else runs[kept++] = s;
     }
-    return runs;
+    runs.resize(kept);
 }
 
 }  // namespace
@@ -42,13 +41,14 @@ std::vector<ClipBand> ClipBands(const std::vector<PixelRect>& rects)
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
 
     std::vector<ClipBand> bands;
+    std::vector<Span> runs;
     for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
-        std::vector<Span> runs = RunsAcross(rects, edges[i], edges[i + 1]);
+        RunsAcross(rects, edges[i], edges[i + 1], runs);
         if (runs.empty()) continue;
         if (!bands.empty() && bands.back().bottom == edges[i] && SameRuns(bands.back().runs, runs))
             bands.back().bottom = edges[i + 1];
         else
-            bands.push_back({edges[i], edges[i + 1], std::move(runs)});
+            bands.push_back({edges[i], edges[i + 1], runs});
     }
     return bands;
 }
