@@ -1,9 +1,10 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
-// counts, the whole picture on the Cairo surface (PNG pictures) and on the aliased surface (the
-// X11 window, which besides redraws only where the picture changed).
+// counts, the whole picture on the Cairo surface (PNG pictures) and on the aliased surface, and
+// the X11 window's frame, which redraws only where the picture changed since the tick before.
 #include "AliasedSurface.h"
 #include "CairoHandles.h"
 #include "CairoSurface.h"
+#include "PartialRedraw.h"
 #include "Renderer.h"
 #include "Scene.h"
 
@@ -111,6 +112,26 @@ void RenderAliased(benchmark::State& state, int world)
     ReportScene(state, scene);
 }
 
+// One tick of the scene between frames, not timed.
+void RenderWindowFrame(benchmark::State& state, int world)
+{
+    BusyScene busy(world);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(FrameWidth) * FrameHeight);
+    const PixelImage image{reinterpret_cast<unsigned char*>(pixels.data()), FrameWidth, FrameHeight, FrameWidth * 4};
+    PartialRedraw redraw;
+    redraw.Draw(busy.scene, image, true);
+    double areas = 0.0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        busy.clock.Advance(TickMs);
+        busy.scene.TickScene(world);
+        state.ResumeTiming();
+        areas += static_cast<double>(redraw.Draw(busy.scene, image, false).size());
+    }
+    ReportScene(state, busy.scene);
+    state.counters["areas"] = areas / static_cast<double>(state.iterations());
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(RenderCounting, cascadium, Cascadium)->Unit(benchmark::kMicrosecond);
@@ -119,5 +140,7 @@ BENCHMARK_CAPTURE(RenderCairo, cascadium, Cascadium)->Unit(benchmark::kMilliseco
 BENCHMARK_CAPTURE(RenderCairo, pachinko, PachinkoMachine)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RenderAliased, cascadium, Cascadium)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RenderAliased, pachinko, PachinkoMachine)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderWindowFrame, cascadium, Cascadium)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderWindowFrame, pachinko, PachinkoMachine)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -1,15 +1,11 @@
 #include "SceneWindow.h"
 
-#include "AliasedSurface.h"
-#include "ChangedAreas.h"
 #include "KeyAction.h"
 #include "OwnWindow.h"
 #include "PointerPlacement.h"
-#include "Renderer.h"
 
 #include <X11/Xutil.h>
 
-#include <utility>
 #include <vector>
 
 SceneWindow::SceneWindow(Display* display, const TargetWindow& target, int world, const Clock& clock)
@@ -86,18 +82,9 @@ void SceneWindow::PaintIfDue()
 {
     if (!m_paintDue) return;
     m_paintDue = false;
-    const int width = m_buffer.Width();
-    const int height = m_buffer.Height();
-    RenderScene(m_scene, width, height, m_next);
-    std::swap(m_shown, m_next);
-    std::vector<PixelRect> areas{{0, 0, width, height}};
-    if (!m_paintAll) areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
+    const std::vector<PixelRect> areas = m_redraw.Draw(m_scene, m_buffer.Pixels(), m_paintAll);
     m_paintAll = false;
-    if (areas.empty()) return;
-    AliasedSurface surface(m_buffer.Pixels());
-    surface.ClipTo(areas);
-    RenderScene(m_scene, width, height, surface);
-    m_buffer.Show(areas);
+    if (!areas.empty()) m_buffer.Show(areas);
 }
 
 void SceneWindow::PlaceObject(int x, int y)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FootprintSurface.h"
 #include "ObjectShape.h"
+#include "PartialRedraw.h"
 #include "Scene.h"
 #include "SceneShell.h"
 #include "TargetWindow.h"
@@ -41,7 +41,5 @@ private:
     bool m_dragging = false;
     bool m_paintDue = true;
     bool m_paintAll = true;
-    // What the last frame shown drew, and scratch space for the next one.
-    FootprintSurface m_shown;
-    FootprintSurface m_next;
+    PartialRedraw m_redraw;
 };
