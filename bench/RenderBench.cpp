@@ -1,5 +1,8 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
-// counts, and the whole picture on the Cairo surface.
+// counts, the whole picture on the Cairo surface (PNG pictures) and on the aliased surface, and
+// the X11 window's frame, which redraws only where the picture changed since the tick before.
+#include "render/AliasedSurface.h"
+#include "render/PartialRedraw.h"
 #include "render/Renderer.h"
 #include "render/cairo/CairoHandles.h"
 #include "render/cairo/CairoSurface.h"
@@ -7,6 +10,9 @@
 #include "scene/Scene.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -93,11 +99,44 @@ void RenderCairo(benchmark::State& state, WorldKind world)
     ReportScene(state, scene);
 }
 
+void RenderAliased(benchmark::State& state, WorldKind world)
+{
+    const Scene& scene = BusySceneOf(world);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(FrameWidth) * FrameHeight);
+    AliasedSurface surface({reinterpret_cast<unsigned char*>(pixels.data()), FrameWidth, FrameHeight, FrameWidth * 4});
+    for (auto _ : state) RenderScene(scene, FrameWidth, FrameHeight, surface);
+    ReportScene(state, scene);
+}
+
+// One tick of the scene between frames, not timed.
+void RenderWindowFrame(benchmark::State& state, WorldKind world)
+{
+    BusyScene busy(world);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(FrameWidth) * FrameHeight);
+    const PixelImage image{reinterpret_cast<unsigned char*>(pixels.data()), FrameWidth, FrameHeight, FrameWidth * 4};
+    PartialRedraw redraw;
+    redraw.Draw(busy.scene, image, true);
+    double areas = 0.0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        busy.clock.Advance(TickMs);
+        busy.scene.TickScene(world);
+        state.ResumeTiming();
+        areas += static_cast<double>(redraw.Draw(busy.scene, image, false).size());
+    }
+    ReportScene(state, busy.scene);
+    state.counters["areas"] = areas / static_cast<double>(state.iterations());
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(RenderCounting, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RenderCounting, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(RenderCairo, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RenderCairo, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderAliased, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderAliased, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderWindowFrame, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderWindowFrame, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

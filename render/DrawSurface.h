@@ -17,7 +17,7 @@ struct PixelRect {
 
 // The few drawing operations the picture needs. The renderer computes every integer
 // coordinate itself; a surface only carries them out (GDI on Windows, Cairo for PNG files,
-// a recorder in tests).
+// aliased pixels in memory for the X11 window, a recorder in tests).
 class DrawSurface {
 public:
     virtual ~DrawSurface() = default;

@@ -1,16 +1,12 @@
 #include "x11/SceneWindow.h"
 
-#include "render/ChangedAreas.h"
-#include "render/CulledSurface.h"
 #include "render/PointerPlacement.h"
-#include "render/Renderer.h"
-#include "render/cairo/CairoSurface.h"
 #include "x11/KeyAction.h"
 #include "x11/OwnWindow.h"
 
 #include <X11/Xutil.h>
 
-#include <utility>
+#include <vector>
 
 SceneWindow::SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock)
     : m_display(display),
@@ -86,21 +82,9 @@ void SceneWindow::PaintIfDue()
 {
     if (!m_paintDue) return;
     m_paintDue = false;
-    const int width = m_buffer.Width();
-    const int height = m_buffer.Height();
-    RenderScene(m_scene, width, height, m_next);
-    std::swap(m_shown, m_next);
-    CairoSurface surface(m_buffer.Back(), m_buffer.Front());
-    if (m_paintAll) {
-        m_paintAll = false;
-        RenderScene(m_scene, width, height, surface);
-        return;
-    }
-    const std::vector<PixelRect> areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
-    if (areas.empty()) return;
-    surface.ClipTo(areas);
-    CulledSurface culled(surface, m_shown.Footprints(), areas);
-    RenderScene(m_scene, width, height, culled);
+    const std::vector<PixelRect> areas = m_redraw.Draw(m_scene, m_buffer.Pixels(), m_paintAll);
+    m_paintAll = false;
+    if (!areas.empty()) m_buffer.Show(areas);
 }
 
 void SceneWindow::PlaceObject(int x, int y)

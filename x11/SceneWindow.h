@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/FootprintSurface.h"
+#include "render/PartialRedraw.h"
 #include "scene/ObjectShape.h"
 #include "scene/Scene.h"
 #include "scene/SceneShell.h"
@@ -41,7 +41,5 @@ private:
     bool m_dragging = false;
     bool m_paintDue = true;
     bool m_paintAll = true;
-    // What the last frame shown drew, and scratch space for the next one.
-    FootprintSurface m_shown;
-    FootprintSurface m_next;
+    PartialRedraw m_redraw;
 };

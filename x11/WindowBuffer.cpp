@@ -1,5 +1,7 @@
 #include "x11/WindowBuffer.h"
 
+#include "x11/CopyAreas.h"
+
 #include <cairo-xlib.h>
 
 namespace {
@@ -25,4 +27,20 @@ void WindowBuffer::Resize(int width, int height)
     m_height = height;
     cairo_xlib_surface_set_size(m_front.get(), width, height);
     m_back = OffScreen(m_front.get(), width, height);
+}
+
+PixelImage WindowBuffer::Pixels() const
+{
+    cairo_surface_t* back = m_back.get();
+    cairo_surface_flush(back);
+    unsigned char* data = cairo_image_surface_get_data(back);
+    if (!data) return {nullptr, 0, 0, 0};
+    return {data, cairo_image_surface_get_width(back), cairo_image_surface_get_height(back),
+            cairo_image_surface_get_stride(back)};
+}
+
+void WindowBuffer::Show(const std::vector<PixelRect>& areas)
+{
+    cairo_surface_mark_dirty(m_back.get());
+    CopyAreas(m_back.get(), m_front.get(), areas);
 }

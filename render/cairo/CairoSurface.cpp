@@ -39,29 +39,11 @@ void AddPath(cairo_t* cr, const PixelPoint* points, int count, double offset)
     for (int i = 1; i < count; ++i) cairo_line_to(cr, points[i].x + offset, points[i].y + offset);
 }
 
-// The areas as one path; overlapping areas count once (winding fill).
-void AddAreas(cairo_t* cr, const std::vector<PixelRect>& areas)
-{
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-    for (const PixelRect& a : areas) cairo_rectangle(cr, a.left, a.top, a.right - a.left, a.bottom - a.top);
-}
-
 }  // namespace
 
-CairoSurface::CairoSurface(cairo_surface_t* back, cairo_surface_t* target)
-    : m_target(target),
-      m_cairo(cairo_create(back))
+CairoSurface::CairoSurface(cairo_surface_t* image) : m_cairo(cairo_create(image))
 {
     cairo_set_line_width(m_cairo.get(), 1.0);
-}
-
-void CairoSurface::ClipTo(const std::vector<PixelRect>& areas)
-{
-    m_clip = areas;
-    m_clipped = true;
-    cairo_new_path(m_cairo.get());
-    AddAreas(m_cairo.get(), m_clip);
-    cairo_clip(m_cairo.get());
 }
 
 void CairoSurface::SetColor(ColorRef color)
@@ -144,22 +126,9 @@ void CairoSurface::RingQuarter(const PixelRect& outer, const PixelRect& inner, c
     cairo_restore(cr);
 }
 
-void CairoSurface::Present(int width, int height)
+void CairoSurface::Present(int, int)
 {
-    cairo_surface_t* back = cairo_get_target(m_cairo.get());
-    cairo_surface_flush(back);
-    if (!m_target) return;
-    const CairoContextPtr copy(cairo_create(m_target));
-    cairo_set_operator(copy.get(), CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(copy.get(), back, 0.0, 0.0);
-    cairo_rectangle(copy.get(), 0.0, 0.0, width, height);
-    cairo_clip(copy.get());
-    if (m_clipped)
-        AddAreas(copy.get(), m_clip);
-    else
-        cairo_rectangle(copy.get(), 0.0, 0.0, width, height);
-    cairo_fill(copy.get());
-    cairo_surface_flush(m_target);
+    cairo_surface_flush(cairo_get_target(m_cairo.get()));
 }
 
 bool CairoSurface::Ok() const

@@ -1,0 +1,144 @@
+#include "render/AliasedSurface.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstddef>
+
+namespace {
+
+constexpr Span WholeRow{INT_MIN, INT_MAX};
+
+std::uint32_t PixelOf(ColorRef color)
+{
+    return RedOf(color) << 16 | GreenOf(color) << 8 | BlueOf(color);
+}
+
+Span Meet(const Span& a, const Span& b)
+{
+    return {std::max(a.left, b.left), std::min(a.right, b.right)};
+}
+
+// The pixels the points name.
+PixelRect BoundsOf(const PixelPoint* points, int count)
+{
+    PixelRect bounds{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int i = 0; i < count; ++i) {
+        bounds.left = std::min(bounds.left, points[i].x);
+        bounds.top = std::min(bounds.top, points[i].y);
+        bounds.right = std::max(bounds.right, points[i].x + 1);
+        bounds.bottom = std::max(bounds.bottom, points[i].y + 1);
+    }
+    return bounds;
+}
+
+}  // namespace
+
+AliasedSurface::AliasedSurface(const PixelImage& image)
+    : m_image(image),
+      m_bands(ClipBands({{0, 0, image.width, image.height}}))
+{}
+
+void AliasedSurface::ClipTo(const std::vector<PixelRect>& areas)
+{
+    std::vector<PixelRect> inside;
+    for (const PixelRect& a : areas)
+        inside.push_back({std::max(a.left, 0), std::max(a.top, 0), std::min(a.right, m_image.width),
+                          std::min(a.bottom, m_image.height)});
+    m_bands = ClipBands(inside);
+}
+
+// Calls row(y) for each row of the bounds within the clip, with m_band set to its band.
+template <typename Row>
+void AliasedSurface::EachRow(const PixelRect& bounds, Row row)
+{
+    // The bands are in order from the top: skip those ending above the bounds.
+    auto band = std::upper_bound(m_bands.begin(), m_bands.end(), bounds.top,
+                                 [](int top, const ClipBand& b) { return top < b.bottom; });
+    for (; band != m_bands.end() && band->top < bounds.bottom; ++band) {
+        m_band = &*band;
+        for (int y = std::max(band->top, bounds.top); y < std::min(band->bottom, bounds.bottom); ++y) row(y);
+    }
+}
+
+void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
+{
+    auto* row = reinterpret_cast<std::uint32_t*>(m_image.data + static_cast<std::ptrdiff_t>(y) * m_image.stride);
+    for (const Span& run : m_band->runs) {
+        const Span part = Meet(span, run);
+        if (part.left < part.right) std::fill(row + part.left, row + part.right, pixel);
+    }
+}
+
+void AliasedSurface::FillRuns(int y, Span limit, std::uint32_t pixel)
+{
+    for (std::size_t i = 0; i + 1 < m_crossings.size(); i += 2) {
+        const Span inside{static_cast<int>(std::ceil(m_crossings[i])), static_cast<int>(std::ceil(m_crossings[i + 1]))};
+        Fill(y, Meet(inside, limit), pixel);
+    }
+}
+
+void AliasedSurface::Line(PixelPoint from, PixelPoint to)
+{
+    const PixelPoint ends[2] = {from, to};
+    EachRow(BoundsOf(ends, 2), [&](int y) { Fill(y, LineRow(from, to, y), m_line); });
+}
+
+void AliasedSurface::Clear(int width, int height)
+{
+    EachRow({0, 0, width, height}, [&](int y) { Fill(y, {0, width}, 0); });
+}
+
+void AliasedSurface::BeginEntry(ColorRef line, ColorRef fill, ColorRef mark)
+{
+    m_line = PixelOf(line);
+    m_fill = PixelOf(fill);
+    m_mark = PixelOf(mark);
+}
+
+void AliasedSurface::Polyline(const PixelPoint* points, int count)
+{
+    for (int i = 0; i + 1 < count; ++i) Line(points[i], points[i + 1]);
+}
+
+void AliasedSurface::Ellipse(const PixelRect& box)
+{
+    // The outline is what lies in the box's ellipse and not in the one a pixel further in.
+    const PixelRect hole{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+    EachRow(box, [&](int y) {
+        const Span outer = EllipseRow(box, y);
+        const Span inner = EllipseRow(hole, y);
+        if (inner.left >= inner.right) {
+            Fill(y, outer, m_line);
+            return;
+        }
+        Fill(y, {outer.left, inner.left}, m_line);
+        Fill(y, inner, m_fill);
+        Fill(y, {inner.right, outer.right}, m_line);
+    });
+}
+
+void AliasedSurface::Polygon(const PixelPoint* points, int count)
+{
+    EachRow(BoundsOf(points, count), [&](int y) {
+        PolygonCrossings(points, count, y, m_crossings);
+        FillRuns(y, WholeRow, m_fill);
+    });
+    Polyline(points, count);
+}
+
+void AliasedSurface::RingQuarter(const PixelRect& outer, const PixelRect& inner, const PixelPoint* wedge)
+{
+    EachRow(outer, [&](int y) {
+        const Span ring = EllipseRow(outer, y);
+        if (ring.left >= ring.right) return;
+        PolygonCrossings(wedge, 4, y, m_crossings);
+        const Span hole = EllipseRow(inner, y);
+        if (hole.left >= hole.right) {
+            FillRuns(y, ring, m_mark);
+            return;
+        }
+        FillRuns(y, {ring.left, hole.left}, m_mark);
+        FillRuns(y, {hole.right, ring.right}, m_mark);
+    });
+}
