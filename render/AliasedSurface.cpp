@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -12,6 +13,14 @@ constexpr Span WholeRow{INT_MIN, INT_MAX};
 std::uint32_t PixelOf(ColorRef color)
 {
     return RedOf(color) << 16 | GreenOf(color) << 8 | BlueOf(color);
+}
+
+// Black, which clearing writes over every changed area first, goes through memset: on rows
+// not in the cache its wide stores take a fraction of the time of a loop over the pixels.
+void FillPixels(std::uint32_t* first, int count, std::uint32_t pixel)
+{
+    if (pixel == 0) std::memset(first, 0, static_cast<std::size_t>(count) * sizeof pixel);
+    else std::fill_n(first, count, pixel);
 }
 
 Span Meet(const Span& a, const Span& b)
@@ -66,7 +75,7 @@ void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
     auto* row = reinterpret_cast<std::uint32_t*>(m_image.data + static_cast<std::ptrdiff_t>(y) * m_image.stride);
     for (const Span& run : m_band->runs) {
         const Span part = Meet(span, run);
-        if (part.left < part.right) std::fill(row + part.left, row + part.right, pixel);
+        if (part.left < part.right) FillPixels(row + part.left, part.right - part.left, pixel);
     }
 }
 
