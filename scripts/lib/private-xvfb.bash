@@ -1,14 +1,15 @@
 # Sourced: start_private_xvfb starts an Xvfb of our own on the first free display from :80 on,
 # sets DISPLAY and xvfb_pid, and leaves stopping it to the caller. Another script may take the
 # same number at the same moment: then one server fails, and only the one whose pid the lock
-# file holds owns the display; the other tries the next number.
+# file holds owns the display; the other tries the next number. -noreset keeps the server as it
+# is between clients: otherwise it resets each time the last one leaves, the readiness probe first.
 # Usage: start_private_xvfb WIDTHxHEIGHT LOG [Xvfb options...]
 start_private_xvfb() {
   local size=$1 log=$2 n
   shift 2
   for n in $(seq 80 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp "$@" >"$log" 2>&1 &
+    Xvfb ":$n" -noreset -screen 0 "${size}x24" -nolisten tcp "$@" >"$log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
       if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$xvfb_pid" ] &&

@@ -20,7 +20,9 @@ check "the navy shelves show ($navy pixels of 000080)" at_least "$navy" 5000
 check "on black ($(count_of 000000) black pixels)" at_least "$(count_of 000000)" $((WIDTH * HEIGHT / 2))
 
 # Below the left shelf, which shields it from what falls: empty until the drag. The drag
-# drops twelve objects of 16 pixels across, 20 pixels apart, along y = 240.
+# drops twelve objects of 16 pixels across, 20 pixels apart, along y = 240. They start to fall
+# at once, and a loaded machine may shoot late, so the check asks for more than the press's one
+# object (about 250 pixels) rather than all twelve.
 band="240x130+$((X + 60))+$((Y + 200))"
 shoot "$band"
 before=$(count_grey)
@@ -30,7 +32,7 @@ xdotool "${drag[@]}" mouseup 1
 sleep 0.2  # the next tick redraws
 shoot "$band"
 after=$(count_grey)
-check "a drag drops objects under the pointer (grey pixels $before, then $after)" at_least "$after" $((before + 1500))
+check "a drag drops objects under the pointer (grey pixels $before, then $after)" at_least "$after" $((before + 600))
 
 # A larger window gets a larger picture: the right shelf reaches its new right edge.
 xdotool windowsize --sync "$window" 1000 600
