@@ -19,8 +19,10 @@ std::uint32_t PixelOf(ColorRef color)
 // not in the cache its wide stores take a fraction of the time of a loop over the pixels.
 void FillPixels(std::uint32_t* first, int count, std::uint32_t pixel)
 {
-    if (pixel == 0) std::memset(first, 0, static_cast<std::size_t>(count) * sizeof pixel);
-    else std::fill_n(first, count, pixel);
+    if (pixel == 0)
+        std::memset(first, 0, static_cast<std::size_t>(count) * sizeof pixel);
+    else
+        std::fill_n(first, count, pixel);
 }
 
 Span Meet(const Span& a, const Span& b)
