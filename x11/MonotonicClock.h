@@ -4,8 +4,9 @@
 
 #include <ctime>
 
-// The scene's clock on Linux: milliseconds of CLOCK_MONOTONIC, which never jumps with the wall
-// clock. Like GetTickCount it wraps every 49.7 days, which the scene's unsigned arithmetic allows.
+// The scene's clock on Linux (the X11 program, and cascadium-sim's default start): milliseconds of CLOCK_MONOTONIC,
+// which never jumps with the wall clock. Like GetTickCount it wraps every 49.7 days, which the scene's unsigned
+// arithmetic allows.
 class MonotonicClock final : public Clock {
 public:
     std::uint32_t Now() const override

@@ -6,9 +6,9 @@
 #include "tools/RunProgress.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimRecorder.h"
+#include "x11/MonotonicClock.h"
 
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -29,15 +29,6 @@ public:
 private:
     Scene& m_scene;
 };
-
-// Milliseconds since boot, as GetTickCount reads on Windows.
-std::uint32_t MillisecondsSinceBoot()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u
-                                      + static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
-}
 
 const char* const OutputFailed = "cannot write to standard output";
 
@@ -92,7 +83,8 @@ int main(int argc, char** argv)
         return FinishOutput();
     }
 
-    const std::uint32_t start = o.startMs.value_or(MillisecondsSinceBoot());
+    // Like the programs, a run starts from the monotonic millisecond count (GetTickCount on Windows).
+    const std::uint32_t start = o.startMs.value_or(MonotonicClock().Now());
     ManualClock clock(start);
     NullSceneShell shell;
     Scene scene(clock, shell);
