@@ -14,10 +14,9 @@ answer_dialog() {
     check "it has no owner" test "$owner" = 0
     check "no main window exists" probe absent CascadiumClass -
     local window
-    window=$(x_window Settings 5)
-    sleep 0.5
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    xdotool key --clearmodifiers "$key"
+    window=$(x_window Settings 10)
+    check "the dialog has an X window" test -n "$window"
+    press_until_ended "$window" "$started_pid" "$key"
   fi
   finish 15
   check "the process ends with 0 ($exit_code)" test "$exit_code" = 0

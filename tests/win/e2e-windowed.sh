@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
 # End to end: the program in its plain window shows the Cascadium world (black
 # background, navy shelves, grey objects) and File, Exit ends it with exit code 0.
-# Run through scripts/wine-test: DISPLAY, WINEPREFIX and CASCADIUM_BIN_DIR (the folder of Cascadium.scr).
-set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/host/e2e-common.bash"
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-bin_dir=${CASCADIUM_BIN_DIR:-$root/build/win64}
-scr="$bin_dir/Cascadium.scr"
-wine=${WINE:-/usr/lib/wine/wine64}
+scr="$CASCADIUM_BIN_DIR/Cascadium.scr"
 work=$(mktemp -d)
 pid=""
 
@@ -19,10 +15,9 @@ fail() {
 }
 
 [ -f "$scr" ] || fail "no program at $scr"
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
 
 # A stored world from an earlier run must not choose the world shown.
-"$wine" reg delete 'HKCU\SOFTWARE\Zantrel' /f >/dev/null 2>&1
+reg_clear
 
 "$wine" "$scr" >"$work/program.log" 2>&1 &
 pid=$!
@@ -64,10 +59,7 @@ grey=$(awk '{ gsub(":", "", $1); split($2, c, /[(),]/);
 [ "$grey" -gt 20 ] || fail "no grey objects ($grey grey pixels)"
 
 # File, Exit through the keyboard: Alt+F opens the File menu, X chooses Exit.
-xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key alt+f
-sleep 0.5
-xdotool key x
+press_until_ended "$window" "$pid" alt+f x
 
 status=""
 for _ in $(seq 75); do

@@ -58,6 +58,22 @@ x_window() {
   echo "$id"
 }
 
+# Focuses an X window and types a key sequence into it, again while <pid> lives, at most three
+# times: a press that arrives while Wine is still taking the focus is lost. Stops
+# once the window has gone, so no press lands in another window.
+press_until_ended() { # press_until_ended <X window> <pid> <xdotool keys...>
+  local window=$1 pid=$2 attempt waited
+  shift 2
+  for attempt in 1 2 3; do
+    xdotool windowfocus --sync "$window" 2>/dev/null || return 0
+    xdotool key --clearmodifiers --delay 500 "$@"
+    for waited in $(seq 40); do
+      kill -0 "$pid" 2>/dev/null || return 0
+      sleep 0.1
+    done
+  done
+}
+
 # "WIDTHxHEIGHT+X+Y" of an X window, in root coordinates.
 x_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
