@@ -8,6 +8,8 @@
 //                                                               and exits with its exit code
 //        WindowProbe roots                                      prints "<desktop> <message root>",
 //                                                               the windows no preview may use
+//        WindowProbe hold                                       keeps the desktop open until
+//                                                               the process is ended
 // Otherwise the exit code is 0 on success, 1 on failure.
 #include <windows.h>
 
@@ -61,11 +63,22 @@ int PrintRoots()
     return 0;
 }
 
+// Wine closes a desktop a second after the last program on it ends, and a program that starts
+// in that moment can fail to make any window at all. The test run keeps one holder from its
+// start to its end, so that moment never comes.
+int HoldDesktop()
+{
+    GetDesktopWindow();  // makes this thread a user of the desktop
+    Sleep(INFINITE);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
     if (argc == 2 && std::wstring(argv[1]) == L"roots") return PrintRoots();
+    if (argc == 2 && std::wstring(argv[1]) == L"hold") return HoldDesktop();
     if (argc < 4) {
         std::fprintf(stderr, "usage: WindowProbe wait|absent|close <class|-> <title|-> [ms]\n");
         return 1;
