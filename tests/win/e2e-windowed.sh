@@ -61,18 +61,11 @@ grey=$(awk '{ gsub(":", "", $1); split($2, c, /[(),]/);
 # File, Exit through the keyboard: Alt+F opens the File menu, X chooses Exit.
 press_until_ended "$window" "$pid" alt+f x
 
-status=""
-for _ in $(seq 75); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid"
-    status=$?
-    break
-  fi
-  sleep 0.2
-done
-[ -n "$status" ] || fail "the program did not end after File, Exit"
+started_pid=$pid
+finish 15
 pid=""
-[ "$status" -eq 0 ] || fail "exit code $status"
+[ "$exit_code" != timeout ] || fail "the program did not end after File, Exit"
+[ "$exit_code" -eq 0 ] || fail "exit code $exit_code"
 
 rm -rf "$work"
 echo "e2e-windowed: ok (black $black, navy $navy, grey $grey of $total pixels; exit code 0)"
