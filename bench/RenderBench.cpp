@@ -115,14 +115,14 @@ void RenderWindowFrame(benchmark::State& state, WorldKind world)
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(FrameWidth) * FrameHeight);
     const PixelImage image{reinterpret_cast<unsigned char*>(pixels.data()), FrameWidth, FrameHeight, FrameWidth * 4};
     PartialRedraw redraw;
-    redraw.Draw(busy.scene, image, true);
+    redraw.Draw(busy.scene, image, FrameWidth, FrameHeight, true);
     double areas = 0.0;
     for (auto _ : state) {
         state.PauseTiming();
         busy.clock.Advance(TickMs);
         busy.scene.TickScene(world);
         state.ResumeTiming();
-        areas += static_cast<double>(redraw.Draw(busy.scene, image, false).size());
+        areas += static_cast<double>(redraw.Draw(busy.scene, image, FrameWidth, FrameHeight, false).size());
     }
     ReportScene(state, busy.scene);
     state.counters["areas"] = areas / static_cast<double>(state.iterations());

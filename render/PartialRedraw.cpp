@@ -3,17 +3,36 @@
 #include "render/ChangedAreas.h"
 #include "render/Renderer.h"
 
+#include <algorithm>
 #include <utility>
 
-std::vector<PixelRect> PartialRedraw::Draw(const Scene& scene, const PixelImage& image, bool whole)
+namespace {
+
+// The parts of the areas inside the picture; an entry's box can reach past its edges.
+std::vector<PixelRect> WithinPicture(const std::vector<PixelRect>& areas, const PixelImage& picture)
 {
-    RenderScene(scene, image.width, image.height, m_next);
+    std::vector<PixelRect> inside;
+    for (const PixelRect& a : areas) {
+        const PixelRect part{std::max(a.left, 0), std::max(a.top, 0), std::min(a.right, picture.width),
+                             std::min(a.bottom, picture.height)};
+        if (part.left < part.right && part.top < part.bottom) inside.push_back(part);
+    }
+    return inside;
+}
+
+}  // namespace
+
+std::vector<PixelRect> PartialRedraw::Draw(const Scene& scene, const PixelImage& picture, int viewWidth, int viewHeight,
+                                           bool whole)
+{
+    RenderScene(scene, viewWidth, viewHeight, m_next);
     std::swap(m_shown, m_next);
-    std::vector<PixelRect> areas{{0, 0, image.width, image.height}};
+    std::vector<PixelRect> areas{{0, 0, picture.width, picture.height}};
     if (!whole) areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
+    areas = WithinPicture(areas, picture);
     if (areas.empty()) return areas;
-    AliasedSurface surface(image);
+    AliasedSurface surface(picture);
     surface.ClipTo(areas);
-    RenderScene(scene, image.width, image.height, surface);
+    RenderScene(scene, viewWidth, viewHeight, surface);
     return areas;
 }

@@ -11,10 +11,14 @@ class Scene;
 // entries drawn differently from the frame before, as FootprintSurface tells them apart.
 class PartialRedraw {
 public:
-    // Draws the scene on the image, which holds the frame drawn last, where the two differ, or
-    // everywhere when `whole` (the image's pixels were lost, or never drawn). Returns the areas
-    // drawn, possibly none; the rest of the image already showed the new frame.
-    std::vector<PixelRect> Draw(const Scene& scene, const PixelImage& image, bool whole);
+    // Draws the scene, mapped to a view of viewWidth x viewHeight pixels, on the picture, which
+    // holds the view's top-left corner as drawn last (it may be smaller than the view: a window
+    // larger than the screen keeps a picture only of what can be seen). Draws where the two
+    // frames differ, or everywhere when `whole` (the picture's pixels were lost, or never
+    // drawn). Returns the areas drawn, within the picture and possibly none; the rest of the
+    // picture already showed the new frame.
+    std::vector<PixelRect> Draw(const Scene& scene, const PixelImage& picture, int viewWidth, int viewHeight,
+                                bool whole);
 
 private:
     // What the last frame drawn drew, and scratch space for the next one.

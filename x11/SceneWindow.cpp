@@ -82,7 +82,8 @@ void SceneWindow::PaintIfDue()
 {
     if (!m_paintDue) return;
     m_paintDue = false;
-    const std::vector<PixelRect> areas = m_redraw.Draw(m_scene, m_buffer.Pixels(), m_paintAll);
+    const std::vector<PixelRect> areas =
+        m_redraw.Draw(m_scene, m_buffer.Pixels(), m_buffer.Width(), m_buffer.Height(), m_paintAll);
     m_paintAll = false;
     if (!areas.empty()) m_buffer.Show(areas);
 }

@@ -9,44 +9,62 @@
 
 namespace {
 
-constexpr int Width = 800;
-constexpr int Height = 480;
+constexpr int ViewWidth = 800;
+constexpr int ViewHeight = 480;
 
 struct Picture {
-    std::vector<std::uint32_t> pixels = std::vector<std::uint32_t>(static_cast<std::size_t>(Width) * Height);
-    PixelImage Image() { return {reinterpret_cast<unsigned char*>(pixels.data()), Width, Height, Width * 4}; }
+    int width;
+    int height;
+    std::vector<std::uint32_t> pixels = std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height);
+    PixelImage Image() { return {reinterpret_cast<unsigned char*>(pixels.data()), width, height, width * 4}; }
 };
 
 using PartialRedrawTest = SceneFixture;
 
+// The picture may hold the whole view or only its top-left corner (a window larger than the
+// screen): either way, frames redrawn where they changed end as that part of the whole frame.
 TEST_F(PartialRedrawTest, FramesRedrawnWhereTheyChangedEndAsTheWholeFrame)
 {
-    scene.ResetWorld(WorldKind::Cascadium);
-    PartialRedraw redraw;
-    Picture kept;
-    redraw.Draw(scene, kept.Image(), true);
-    for (int frame = 0; frame < 60; ++frame) {
-        RunFor(WorldKind::Cascadium, 50);
-        const std::vector<PixelRect> areas = redraw.Draw(scene, kept.Image(), false);
-        EXPECT_FALSE(areas.empty());
-    }
-    Picture whole;
-    AliasedSurface surface(whole.Image());
-    RenderScene(scene, Width, Height, surface);
+    const struct {
+        int width;
+        int height;
+    } sizes[] = {{ViewWidth, ViewHeight}, {500, 300}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
+        scene.ResetWorld(WorldKind::Cascadium);
+        PartialRedraw redraw;
+        Picture kept{size.width, size.height};
+        redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, true);
+        for (int frame = 0; frame < 60; ++frame) {
+            RunFor(WorldKind::Cascadium, 50);
+            const std::vector<PixelRect> areas = redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, false);
+            EXPECT_FALSE(areas.empty());
+            for (const PixelRect& a : areas) {
+                EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= size.width && a.bottom <= size.height);
+                EXPECT_TRUE(a.left < a.right && a.top < a.bottom);
+            }
+        }
+        Picture whole{ViewWidth, ViewHeight};
+        AliasedSurface surface(whole.Image());
+        RenderScene(scene, ViewWidth, ViewHeight, surface);
 
-    std::size_t differing = 0;
-    for (std::size_t i = 0; i < whole.pixels.size(); ++i) differing += kept.pixels[i] != whole.pixels[i];
-    EXPECT_EQ(differing, 0u);
+        std::size_t differing = 0;
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x)
+                differing += kept.pixels[static_cast<std::size_t>(y * size.width + x)]
+                             != whole.pixels[static_cast<std::size_t>(y * ViewWidth + x)];
+        EXPECT_EQ(differing, 0u);
+    }
 }
 
 TEST_F(PartialRedrawTest, AFrameLikeTheLastDrawsNothing)
 {
     scene.ResetWorld(WorldKind::Cascadium);
     PartialRedraw redraw;
-    Picture kept;
-    redraw.Draw(scene, kept.Image(), true);
-    EXPECT_TRUE(redraw.Draw(scene, kept.Image(), false).empty());
-    EXPECT_EQ(redraw.Draw(scene, kept.Image(), true).size(), 1u);
+    Picture kept{ViewWidth, ViewHeight};
+    redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, true);
+    EXPECT_TRUE(redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, false).empty());
+    EXPECT_EQ(redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, true).size(), 1u);
 }
 
 }  // namespace
