@@ -1,6 +1,8 @@
 #pragma once
 
-#include "render/PartialRedraw.h"
+#include "render/DrawSurface.h"
+#include "render/aliased/PixelImage.h"
+#include "render/damage/PartialRedraw.h"
 #include "scene/Clock.h"
 #include "scene/ObjectShape.h"
 #include "scene/Scene.h"
