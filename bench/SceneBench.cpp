@@ -2,6 +2,7 @@
 // many simulated seconds each world runs per CPU second.
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
+#include "scene/ShellDefaults.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,8 +10,6 @@
 #include <ctime>
 
 namespace {
-
-constexpr std::uint32_t TickMs = 50;
 
 struct WarmScene {
     explicit WarmScene(WorldKind kind) : clock(1000), scene(clock, shell), world(kind)
@@ -21,11 +20,11 @@ struct WarmScene {
     }
     void Run(std::uint32_t ms)
     {
-        for (std::uint32_t t = 0; t < ms; t += TickMs) Tick();
+        for (std::uint32_t t = 0; t < ms; t += TickIntervalMs) Tick();
     }
     void Tick()
     {
-        clock.Advance(TickMs);
+        clock.Advance(TickIntervalMs);
         scene.TickScene(world);
     }
 

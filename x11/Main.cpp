@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     }
     const Options& options = parsed.options;
     if (options.help) {
-        std::fputs(Usage, stdout);
+        std::fputs(Usage().c_str(), stdout);
         return 0;
     }
 

@@ -1,4 +1,4 @@
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 #include "tests/support/AllFinite.h"
 #include "tests/support/SceneFixture.h"
 
