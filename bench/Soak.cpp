@@ -2,11 +2,11 @@
 // simulated hour, the records and springs ever allocated, the live entries and whether any
 // body went NaN. Records are recycled: they grow only when more entries are live at once than
 // ever before, so each count matches its peak of live entries.
+#include "scene/AllFinite.h"
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
 #include "scene/ShellDefaults.h"
 #include "scene/WorldTable.h"
-#include "tests/support/AllFinite.h"
 #include "tools/RunProgress.h"
 
 #include <algorithm>
