@@ -48,5 +48,5 @@ int main(int argc, char** argv)
     }
     const SteadyClock clock;
     SceneWindow window(display.Get(), *target, options.world, clock);
-    return RunEventLoop(display.Get(), window, signals, clock);
+    return RunEventLoop(display.Get(), window, signals);
 }
