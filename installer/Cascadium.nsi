@@ -132,10 +132,10 @@ Section
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" EstimatedSize $0
 SectionEnd
 
-; For the installing user: the saver Windows starts, and the saver switched on.
+; For the installing user: the saver Windows starts, and the saver switched on, which stores
+; ScreenSaveActive "1" and tells the running session.
 Function MakeCurrentSaver
   WriteRegStr HKCU "${DESKTOP_KEY}" SCRNSAVE.EXE $SaverPath
-  WriteRegStr HKCU "${DESKTOP_KEY}" ScreenSaveActive "1"
   System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_UPDATEINIFILE_SENDCHANGE})'
 FunctionEnd
 
