@@ -6,6 +6,8 @@
 //        WindowProbe run    <program> <argument text>           starts the program with exactly
 //                                                               that argument text, waits for it
 //                                                               and exits with its exit code
+//        WindowProbe tree   <program> <argument text>           the same, but waits until every
+//                                                               process it started has ended too
 //        WindowProbe roots                                      prints "<desktop> <message root>",
 //                                                               the windows no preview may use
 //        WindowProbe hold                                       keeps the desktop open until
@@ -30,24 +32,75 @@ HWND Find(const wchar_t* className, const wchar_t* title)
 }
 
 // Unix command lines cannot say "/p   1234" or a leading quotation mark as one argument text,
-// so the program is started from here with the text placed verbatim after its name.
-int Run(const wchar_t* program, const wchar_t* arguments)
+// so the program is started from here with the text placed verbatim after its name. Started
+// suspended, so that it joins the job, when one is given, before it can start anything.
+HANDLE Start(const wchar_t* program, const wchar_t* arguments, HANDLE job)
 {
     std::wstring commandLine = L"\"" + std::wstring(program) + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                        &startup, &process)) {
         std::fprintf(stderr, "WindowProbe: cannot start the program\n");
+        return nullptr;
+    }
+    if (job && !AssignProcessToJobObject(job, process.hProcess)) {
+        std::fprintf(stderr, "WindowProbe: cannot put the program into a job\n");
+        TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return nullptr;
+    }
+    ResumeThread(process.hThread);
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+int ExitCodeOf(HANDLE process)
+{
+    WaitForSingleObject(process, INFINITE);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process, &exitCode);
+    CloseHandle(process);
+    return static_cast<int>(exitCode);
+}
+
+int Run(const wchar_t* program, const wchar_t* arguments)
+{
+    const HANDLE process = Start(program, arguments, nullptr);
+    return process ? ExitCodeOf(process) : 1;
+}
+
+// An uninstaller may start a copy of itself from the temporary folder and end at once, leaving
+// the work to the copy. Every process it starts joins its job, and the job's completion port
+// reports when the last of them has ended.
+int RunTree(const wchar_t* program, const wchar_t* arguments)
+{
+    const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    const HANDLE port = CreateIoCompletionPort(INVALID_HANDLE_VALUE, nullptr, 0, 1);
+    JOBOBJECT_ASSOCIATE_COMPLETION_PORT association{job, port};
+    if (!job || !port
+        || !SetInformationJobObject(job, JobObjectAssociateCompletionPortInformation, &association,
+                                    sizeof association)) {
+        std::fprintf(stderr, "WindowProbe: cannot make a job with a completion port\n");
         return 1;
     }
-    CloseHandle(process.hThread);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(exitCode);
+    const HANDLE process = Start(program, arguments, job);
+    if (!process) return 1;
+    DWORD message = 0;
+    ULONG_PTR key = 0;
+    LPOVERLAPPED detail = nullptr;
+    do {
+        if (!GetQueuedCompletionStatus(port, &message, &key, &detail, INFINITE)) {
+            std::fprintf(stderr, "WindowProbe: the job's completion port failed\n");
+            return 1;
+        }
+    } while (key != reinterpret_cast<ULONG_PTR>(job) || message != JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO);
+    const int exitCode = ExitCodeOf(process);
+    CloseHandle(port);
+    CloseHandle(job);
+    return exitCode;
 }
 
 // The message root is the parent of every message-only window; a throwaway one finds it.
@@ -99,6 +152,7 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     }
     if (command == L"run") return Run(argv[2], argv[3]);
+    if (command == L"tree") return RunTree(argv[2], argv[3]);
     if (command == L"absent") return Find(argv[2], argv[3]) ? 1 : 0;
     if (command == L"close") {
         const HWND window = Find(argv[2], argv[3]);

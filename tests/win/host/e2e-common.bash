@@ -93,6 +93,20 @@ reg_world() {
   if [ -n "$line" ]; then echo "$line" | awk '{print $2, $3}'; else echo none; fi
 }
 
+# Windows compares paths without regard to case.
+same_path() { [ "${1,,}" = "${2,,}" ]; }
+
+# The version users read, set once at the top of CMakeLists.txt.
+product_version() { sed -n 's/^set(CASCADIUM_VERSION_TEXT \(.*\))$/\1/p' "$(dirname "${BASH_SOURCE[0]}")/../../../CMakeLists.txt"; }
+
+# The data of a registry value as `reg query` prints it ("0x1" for a DWORD), or nothing.
+reg_value() { # reg_value <key> <value> [reg options...]
+  local key=$1 name=$2
+  shift 2
+  "$wine" reg query "$key" /v "$name" "$@" 2>/dev/null | tr -d '\r' |
+    awk -v name="$name" 'tolower($1) == tolower(name) { sub(/^[ \t]*[^ \t]+[ \t]+[^ \t]+[ \t]*/, ""); print }'
+}
+
 e2e_result() {
   if [ $e2e_failures -eq 0 ]; then echo "passed"; exit 0; fi
   echo "$e2e_failures check(s) failed"; exit 1
