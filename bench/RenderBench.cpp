@@ -1,8 +1,8 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
 // counts, the whole picture on the Cairo surface (PNG pictures) and on the aliased surface, and
 // the X11 window's frame, which redraws only where the picture changed since the tick before.
-#include "render/AliasedSurface.h"
-#include "render/PartialRedraw.h"
+#include "render/aliased/AliasedSurface.h"
+#include "render/damage/PartialRedraw.h"
 #include "render/Renderer.h"
 #include "render/cairo/CairoHandles.h"
 #include "render/cairo/CairoSurface.h"

@@ -1,9 +1,9 @@
 #include "x11/EventLoop.h"
 
 #include "scene/Clock.h"
+#include "toy/TickSchedule.h"
 #include "x11/SceneWindow.h"
 #include "x11/SignalFd.h"
-#include "x11/TickSchedule.h"
 #include "x11/XErrors.h"
 
 #include <poll.h>

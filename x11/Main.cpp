@@ -1,6 +1,6 @@
 // cascadium: the three worlds on X11, in a window of its own or as an xscreensaver hack.
+#include "toy/SteadyClock.h"
 #include "x11/EventLoop.h"
-#include "x11/MonotonicClock.h"
 #include "x11/Options.h"
 #include "x11/SceneWindow.h"
 #include "x11/SignalFd.h"
@@ -46,7 +46,7 @@ int main(int argc, char** argv)
         std::fputs("cascadium: the window to draw in does not exist\n", stderr);
         return 0;
     }
-    const MonotonicClock clock;
+    const SteadyClock clock;
     SceneWindow window(display.Get(), *target, options.world, clock);
     return RunEventLoop(display.Get(), window, signals, clock);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/PartialRedraw.h"
+#include "render/damage/PartialRedraw.h"
 #include "scene/ObjectShape.h"
 #include "scene/Scene.h"
 #include "scene/SceneShell.h"

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "render/AliasedSurface.h"
+#include "render/DrawSurface.h"
+#include "render/aliased/PixelImage.h"
 #include "render/cairo/CairoHandles.h"
 
 #include <X11/Xlib.h>

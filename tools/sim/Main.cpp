@@ -6,7 +6,7 @@
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimPicture.h"
 #include "tools/sim/SimRecorder.h"
-#include "x11/MonotonicClock.h"
+#include "toy/SteadyClock.h"
 
 #include <cstdio>
 #include <string>
@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     }
 
     // Like the programs, a run starts from the monotonic millisecond count (GetTickCount on Windows).
-    const std::uint32_t start = o.startMs.value_or(MonotonicClock().Now());
+    const std::uint32_t start = o.startMs.value_or(SteadyClock().Now());
     ManualClock clock(start);
     NullSceneShell shell;
     Scene scene(clock, shell);

@@ -1,18 +1,16 @@
-#include "render/FootprintSurface.h"
+#include "render/damage/FootprintSurface.h"
+
+#include "render/aliased/AliasedSurface.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace {
 
 constexpr ColorRef Grey = Rgb(128, 128, 128);
 constexpr ColorRef White = Rgb(255, 255, 255);
-
-bool operator==(const PixelRect& a, const PixelRect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
 
 // One frame of one entry: a polygon through the points, in the given colours.
 Footprint PolygonFootprint(std::vector<PixelPoint> points, ColorRef fill = Grey)
@@ -27,19 +25,48 @@ Footprint PolygonFootprint(std::vector<PixelPoint> points, ColorRef fill = Grey)
     return surface.Footprints().front();
 }
 
-TEST(FootprintSurfaceTest, TheBoxReachesTwoPixelsBeyondEveryPixelTheShapeNames)
+// Each kind of shape, as the renderer gives them, on a surface 60 pixels square.
+void DrawShape(DrawSurface& surface, int shape)
 {
-    const Footprint f = PolygonFootprint({{10, 20}, {30, 40}, {10, 40}, {10, 20}});
-    EXPECT_TRUE(f.box == (PixelRect{8, 18, 33, 43}));
+    const PixelPoint line[3] = {{5, 50}, {55, 41}, {48, 3}};
+    const PixelPoint triangle[4] = {{7, 9}, {52, 30}, {20, 55}, {7, 9}};
+    const PixelPoint wedge[4] = {{30, 30}, {70, 70}, {-10, 70}, {30, 30}};
+    surface.BeginEntry(White, Grey, White);
+    switch (shape) {
+    case 0:
+        return surface.Polyline(line, 3);
+    case 1:
+        return surface.Polygon(triangle, 4);
+    case 2:
+        return surface.Ellipse({11, 17, 48, 40});
+    default:
+        return surface.RingQuarter({6, 6, 54, 54}, {16, 16, 44, 44}, wedge);
+    }
 }
 
-TEST(FootprintSurfaceTest, AnEllipseCoversItsWholeBox)
+TEST(FootprintSurfaceTest, EveryPixelTheAliasedSurfaceDrawsLiesInTheBox)
 {
-    FootprintSurface surface;
-    surface.BeginEntry(White, Grey, 0);
-    surface.Ellipse({100, 50, 140, 90});
-    surface.EndEntry();
-    EXPECT_TRUE(surface.Footprints().front().box == (PixelRect{98, 48, 143, 93}));
+    for (int shape = 0; shape < 4; ++shape) {
+        SCOPED_TRACE(shape);
+        FootprintSurface footprints;
+        DrawShape(footprints, shape);
+        footprints.EndEntry();
+        const PixelRect box = footprints.Footprints().front().box;
+
+        constexpr int Size = 60;
+        std::vector<std::uint32_t> pixels(Size * Size, 0);
+        AliasedSurface surface({reinterpret_cast<unsigned char*>(pixels.data()), Size, Size, Size * 4});
+        DrawShape(surface, shape);
+        int drawn = 0;
+        for (int y = 0; y < Size; ++y) {
+            for (int x = 0; x < Size; ++x) {
+                if (pixels[y * Size + x] == 0) continue;
+                ++drawn;
+                EXPECT_TRUE(x >= box.left && x < box.right && y >= box.top && y < box.bottom) << x << ", " << y;
+            }
+        }
+        EXPECT_GT(drawn, 0);
+    }
 }
 
 TEST(FootprintSurfaceTest, TheSameDrawingHasTheSameSignature)

@@ -1,20 +1,12 @@
 #pragma once
 
-#include "render/ClipBands.h"
 #include "render/DrawSurface.h"
-#include "render/RowSpans.h"
+#include "render/aliased/ClipBands.h"
+#include "render/aliased/PixelImage.h"
+#include "render/aliased/RowSpans.h"
 
 #include <cstdint>
 #include <vector>
-
-// Pixels in memory, 0x00RRGGBB each (as Cairo's RGB24 images and X's 24-bit visuals hold
-// them), rows `stride` bytes apart. The memory belongs to the caller.
-struct PixelImage {
-    unsigned char* data;
-    int width;
-    int height;
-    int stride;
-};
 
 // A DrawSurface that draws as GDI does, without antialiasing, straight into a picture in
 // memory: a pixel takes a shape's colour when its centre lies inside the shape. A shape costs

@@ -1,7 +1,8 @@
-#include "render/PartialRedraw.h"
+#include "render/damage/PartialRedraw.h"
 
-#include "render/ChangedAreas.h"
 #include "render/Renderer.h"
+#include "render/aliased/AliasedSurface.h"
+#include "render/damage/ChangedAreas.h"
 
 #include <algorithm>
 #include <utility>

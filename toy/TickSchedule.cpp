@@ -1,4 +1,4 @@
-#include "x11/TickSchedule.h"
+#include "toy/TickSchedule.h"
 
 namespace {
 

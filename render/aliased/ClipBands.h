@@ -1,7 +1,7 @@
 #pragma once
 
 #include "render/DrawSurface.h"
-#include "render/RowSpans.h"
+#include "render/aliased/RowSpans.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "render/AliasedSurface.h"
+#include "render/aliased/AliasedSurface.h"
 
 #include <algorithm>
 #include <climits>

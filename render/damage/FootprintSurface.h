@@ -6,15 +6,15 @@
 #include <vector>
 
 // What one entry drew in one frame: a fingerprint of its colours and every coordinate it was
-// given, and the box of pixels its drawing can touch (outline and antialiasing included).
+// given, and the box of pixels its drawing can touch.
 // An entry drawn again with the same fingerprint leaves exactly the same pixels.
 struct Footprint {
     std::uint64_t signature;
     PixelRect box;  // left and top inclusive, right and bottom exclusive; empty when nothing was drawn
 };
 
-// A DrawSurface that draws nothing and keeps the footprint of each entry, so that a window
-// need repaint only where the picture changed since the frame before.
+// A DrawSurface that draws nothing and keeps the footprint of each entry, so that a picture
+// drawn by AliasedSurface need be redrawn only where it changed since the frame before.
 class FootprintSurface final : public DrawSurface {
 public:
     void Clear(int, int) override { m_footprints.clear(); }

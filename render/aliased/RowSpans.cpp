@@ -1,4 +1,4 @@
-#include "render/RowSpans.h"
+#include "render/aliased/RowSpans.h"
 
 #include <algorithm>
 #include <cmath>

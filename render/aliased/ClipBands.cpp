@@ -1,4 +1,4 @@
-#include "render/ClipBands.h"
+#include "render/aliased/ClipBands.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,6 @@
-#include "render/PartialRedraw.h"
+#include "render/damage/PartialRedraw.h"
 #include "render/Renderer.h"
+#include "render/aliased/AliasedSurface.h"
 #include "tests/support/SceneFixture.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,9 @@ TEST_F(PartialRedrawTest, FramesRedrawnWhereTheyChangedEndAsTheWholeFrame)
             RunFor(WorldKind::Cascadium, 50);
             const std::vector<PixelRect> areas = redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, false);
             // Every frame moves something in the view, though not always within a smaller picture.
-            if (size.width == ViewWidth && size.height == ViewHeight) EXPECT_FALSE(areas.empty());
+            if (size.width == ViewWidth && size.height == ViewHeight) {
+                EXPECT_FALSE(areas.empty());
+            }
             for (const PixelRect& a : areas) {
                 EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= size.width && a.bottom <= size.height);
                 EXPECT_TRUE(a.left < a.right && a.top < a.bottom);

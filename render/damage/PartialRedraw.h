@@ -1,7 +1,8 @@
 #pragma once
 
-#include "render/AliasedSurface.h"
-#include "render/FootprintSurface.h"
+#include "render/DrawSurface.h"
+#include "render/aliased/PixelImage.h"
+#include "render/damage/FootprintSurface.h"
 
 #include <vector>
 

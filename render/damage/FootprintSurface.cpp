@@ -1,4 +1,4 @@
-#include "render/FootprintSurface.h"
+#include "render/damage/FootprintSurface.h"
 
 #include <algorithm>
 
@@ -8,8 +8,10 @@ namespace {
 constexpr std::uint64_t HashStart = 14695981039346656037ull;
 constexpr std::uint64_t HashPrime = 1099511628211ull;
 
-// The pen runs half a pixel outside a shape's points and antialiasing a pixel beyond that.
-constexpr int Reach = 2;
+// How far beyond the pixels a shape names (its points, an ellipse's box corners) its drawing
+// can reach. AliasedSurface has no pen width and no antialiasing: every pixel it sets lies
+// within them, so a larger box would only redraw more than changed.
+constexpr int Reach = 0;
 
 // Tags that keep, say, a polyline apart from a polygon through the same points.
 enum Tag : int {

@@ -1,4 +1,4 @@
-#include "render/ChangedAreas.h"
+#include "render/damage/ChangedAreas.h"
 
 #include <gtest/gtest.h>
 

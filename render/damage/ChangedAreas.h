@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/FootprintSurface.h"
+#include "render/damage/FootprintSurface.h"
 
 #include <vector>
 

@@ -1,0 +1,77 @@
+#include "toy/Toy.h"
+
+#include "render/PointerPlacement.h"
+#include "toy/TickSchedule.h"
+
+Toy::Toy(const Clock& clock, WorldKind world)
+    : m_clock(clock),
+      m_scene(clock, *this),
+      m_world(world),
+      m_tickDue(clock.Now() + TickIntervalMs)
+{
+    m_scene.ResetWorld(m_world);
+}
+
+int Toy::TickIfDue()
+{
+    const std::uint32_t now = m_clock.Now();
+    if (WaitBefore(m_tickDue, now) == 0) {
+        m_scene.TickScene(m_world);
+        m_tickDue = NextDue(m_tickDue, now);
+    }
+    return MsUntilTick();
+}
+
+int Toy::MsUntilTick() const
+{
+    return WaitBefore(m_tickDue, m_clock.Now());
+}
+
+void Toy::ShowWorld(WorldKind world)
+{
+    m_world = world;
+    m_scene.ResetWorld(m_world);
+    m_frameDue = true;
+}
+
+void Toy::PointerPressed(int x, int y)
+{
+    m_dragging = true;
+    DropObject(x, y);
+}
+
+void Toy::PointerMoved(int x, int y)
+{
+    if (m_dragging) DropObject(x, y);
+}
+
+void Toy::PointerReleased()
+{
+    m_dragging = false;
+}
+
+void Toy::Resize(int width, int height)
+{
+    m_viewWidth = width;
+    m_viewHeight = height;
+    PictureLost();
+}
+
+void Toy::PictureLost()
+{
+    m_frameDue = m_drawWhole = true;
+}
+
+std::vector<PixelRect> Toy::DrawFrame(const PixelImage& picture)
+{
+    if (!m_frameDue) return {};
+    m_frameDue = false;
+    const bool whole = m_drawWhole;
+    m_drawWhole = false;
+    return m_redraw.Draw(m_scene, picture, m_viewWidth, m_viewHeight, whole);
+}
+
+void Toy::DropObject(int x, int y)
+{
+    ::PlaceObjectAt(m_scene, x, y, m_viewWidth, m_viewHeight, m_lastPlaced);
+}

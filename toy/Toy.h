@@ -1,0 +1,77 @@
+#pragma once
+
+#include "render/DrawSurface.h"
+#include "render/aliased/PixelImage.h"
+#include "render/damage/PartialRedraw.h"
+#include "scene/Clock.h"
+#include "scene/ObjectShape.h"
+#include "scene/Scene.h"
+#include "scene/SceneShell.h"
+#include "scene/WorldKind.h"
+
+#include <cstdint>
+#include <vector>
+
+// What every interactive shell of the toy shares, whatever shows it: the scene and its world,
+// the tick on its schedule, the pointer that drops objects, and the frame to show. The shell
+// keeps its window, its events and its picture's memory, and tells this class what happened.
+class Toy final : public SceneShell {
+public:
+    // Builds `world` at the clock's reading; the first tick is due one interval later.
+    Toy(const Clock& clock, WorldKind world);
+
+    WorldKind CurrentWorld() const { return m_world; }
+    const Scene& GetScene() const { return m_scene; }
+
+    // Runs the tick when it is due at the clock's reading, at most one per call: whole
+    // intervals missed are dropped, as a window timer drops them. Returns MsUntilTick().
+    int TickIfDue();
+    // Milliseconds from the clock's reading until the next tick is due; 0 when it is due now.
+    int MsUntilTick() const;
+
+    // Builds another world afresh; the next frame draws everything that changed.
+    void ShowWorld(WorldKind world);
+
+    // The primary pointer (left button, a finger, a pen) in view pixels: a press drops an
+    // object at once and starts a drag, moves while dragging drop more (a box, then a disc,
+    // alternating), a release ends the drag. Moves without a press do nothing.
+    void PointerPressed(int x, int y);
+    void PointerMoved(int x, int y);
+    void PointerReleased();
+
+    // The view is now width x height pixels and the world is mapped to it; the next frame draws
+    // the whole picture.
+    void Resize(int width, int height);
+    int ViewWidth() const { return m_viewWidth; }
+    int ViewHeight() const { return m_viewHeight; }
+    // The pixels shown were lost: the next frame draws the whole picture.
+    void PictureLost();
+
+    // True when the scene moved or the picture needs drawing since the last DrawFrame.
+    bool FrameDue() const { return m_frameDue; }
+    // Draws the due frame into the picture, which holds the view's top-left corner and may be
+    // smaller than the view (a window larger than the screen keeps only what can be seen).
+    // Returns the areas of the picture the shell must show, possibly none; the whole picture
+    // after Resize or PictureLost.
+    std::vector<PixelRect> DrawFrame(const PixelImage& picture);
+
+    // SceneShell: no World menu, the shell names the world itself.
+    void CheckWorldItem(WorldKind, bool) override {}
+    void RequestRedraw() override { m_frameDue = true; }
+
+private:
+    void DropObject(int x, int y);
+
+    const Clock& m_clock;
+    Scene m_scene;
+    WorldKind m_world;
+    std::uint32_t m_tickDue;
+    int m_viewWidth = 0;
+    int m_viewHeight = 0;
+    // The first drop is a box, then they alternate, as in the Windows window.
+    ObjectShape m_lastPlaced = ObjectShape::Circle;
+    bool m_dragging = false;
+    bool m_frameDue = true;
+    bool m_drawWhole = true;
+    PartialRedraw m_redraw;
+};
