@@ -7,6 +7,7 @@
 #include "render/gdi/GdiSurface.h"
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
+#include "scene/ShellDefaults.h"
 
 #include <windows.h>
 
@@ -44,7 +45,7 @@ int main()
     Scene scene(clock, shell);
     scene.ResetWorld(WorldKind::Cascadium);
     for (int tick = 0; tick < 600; ++tick) {
-        clock.Advance(50);
+        clock.Advance(TickIntervalMs);
         scene.TickScene(WorldKind::Cascadium);
     }
 

@@ -4,7 +4,7 @@
 // counts wall time anyway, and the run is single-threaded either way.
 #include "bench/WarmScene.h"
 #include "scene/WorldKind.h"
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 
 #include <chrono>
 #include <cstdio>

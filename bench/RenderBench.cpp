@@ -1,13 +1,14 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
 // counts, the whole picture on the Cairo surface (PNG pictures) and on the aliased surface, and
 // the X11 window's frame, which redraws only where the picture changed since the tick before.
-#include "render/aliased/AliasedSurface.h"
-#include "render/damage/PartialRedraw.h"
 #include "render/Renderer.h"
+#include "render/aliased/AliasedSurface.h"
 #include "render/cairo/CairoHandles.h"
 #include "render/cairo/CairoSurface.h"
+#include "render/damage/PartialRedraw.h"
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
+#include "scene/ShellDefaults.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,8 +19,7 @@ namespace {
 
 constexpr int FrameWidth = 1920;
 constexpr int FrameHeight = 1080;
-constexpr int TickMs = 50;
-constexpr int TicksPerMinute = 60 * 1000 / TickMs;
+constexpr int TicksPerMinute = 60 * 1000 / static_cast<int>(TickIntervalMs);
 
 // Counts the shapes it is given and draws nothing: what is left is the renderer's own cost.
 class CountingSurface final : public DrawSurface {
@@ -50,13 +50,13 @@ private:
     }
 };
 
-// A world run for a simulated minute at the window's 50 ms tick, so the spawner has filled it.
+// A world run for a simulated minute at the windows' tick, so the spawner has filled it.
 struct BusyScene {
     explicit BusyScene(WorldKind world) : scene(clock, shell)
     {
         scene.ResetWorld(world);
         for (int i = 0; i < TicksPerMinute; ++i) {
-            clock.Advance(TickMs);
+            clock.Advance(TickIntervalMs);
             scene.TickScene(world);
         }
     }
@@ -119,7 +119,7 @@ void RenderWindowFrame(benchmark::State& state, WorldKind world)
     double areas = 0.0;
     for (auto _ : state) {
         state.PauseTiming();
-        busy.clock.Advance(TickMs);
+        busy.clock.Advance(TickIntervalMs);
         busy.scene.TickScene(world);
         state.ResumeTiming();
         areas += static_cast<double>(redraw.Draw(busy.scene, image, FrameWidth, FrameHeight, false).size());

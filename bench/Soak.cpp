@@ -2,10 +2,11 @@
 // simulated hour, the records and springs ever allocated, the live entries and whether any
 // body went NaN. Records are recycled: they grow only when more entries are live at once than
 // ever before, so each count matches its peak of live entries.
+#include "scene/AllFinite.h"
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
-#include "scene/WorldNames.h"
-#include "tests/support/AllFinite.h"
+#include "scene/ShellDefaults.h"
+#include "scene/WorldTable.h"
 #include "tools/RunProgress.h"
 
 #include <algorithm>
@@ -64,7 +65,7 @@ int main(int argc, char** argv)
         for (int hour = 1; hour <= hours; ++hour) {
             const std::uint64_t hoursDone = static_cast<std::uint64_t>(worldsDone * hours + hour - 1);
             for (int tick = 0; tick < 3600 * 20; ++tick) {
-                clock.Advance(50);
+                clock.Advance(TickIntervalMs);
                 scene.TickScene(world);
                 progress.Report(hoursDone * hourMs + static_cast<std::uint64_t>(tick + 1) * 50u);
             }

@@ -2,14 +2,13 @@
 
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
+#include "scene/ShellDefaults.h"
 
 #include <cstdint>
 
 // A world on a simulated clock, run for three simulated minutes so that its population has
 // long reached its cap: the steady state the benchmarks measure.
 struct WarmScene {
-    static constexpr std::uint32_t TickMs = 50;
-
     explicit WarmScene(WorldKind kind) : clock(1000), scene(clock, shell), world(kind)
     {
         scene.Rng().Seed(12345);
@@ -18,11 +17,11 @@ struct WarmScene {
     }
     void Run(std::uint32_t ms)
     {
-        for (std::uint32_t t = 0; t < ms; t += TickMs) Tick();
+        for (std::uint32_t t = 0; t < ms; t += TickIntervalMs) Tick();
     }
     void Tick()
     {
-        clock.Advance(TickMs);
+        clock.Advance(TickIntervalMs);
         scene.TickScene(world);
     }
 

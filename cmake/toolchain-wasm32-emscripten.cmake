@@ -3,8 +3,8 @@
 # own file reading takes over without it. Set first: the platform file keeps a given one.
 set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/node --no-experimental-fetch)
 
+# The presets add the prefix of the libraries built for it (Box2D, GoogleTest).
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
-list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_CURRENT_LIST_DIR}/../build/deps/wasm32-emscripten)
 
 # emcc's JavaScript passes load acorn from Debian's node modules, which a node from another
 # source does not search; the linker is where they run.

@@ -2,7 +2,7 @@
 #include "scene/Scene.h"
 #include "scene/SceneColors.h"
 #include "scene/SceneEntries.h"
-#include "scene/WorldRecipe.h"
+#include "scene/WorldTable.h"
 
 void Scene::ResetWorld(WorldKind world)
 {

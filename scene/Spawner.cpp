@@ -4,7 +4,7 @@
 #include "scene/Scene.h"
 #include "scene/SceneColors.h"
 #include "scene/SceneEntries.h"
-#include "scene/WorldRecipe.h"
+#include "scene/WorldTable.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "scene/Scene.h"
 
 #include "scene/Spawner.h"
-#include "scene/WorldRecipe.h"
+#include "scene/WorldTable.h"
 
 namespace {
 

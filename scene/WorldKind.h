@@ -1,11 +1,9 @@
 #pragma once
 
-// The three worlds, numbered as the stored setting and the process-wide world index number them.
+// The worlds (scene/WorldTable.h names them), numbered as the stored setting and the process-wide world index number
+// them.
 enum class WorldKind : int {
     Cascadium = 0,
     NewtonsCradle = 1,
     PachinkoMachine = 2,
 };
-
-// Every world, in that order.
-inline constexpr WorldKind EveryWorld[] = {WorldKind::Cascadium, WorldKind::NewtonsCradle, WorldKind::PachinkoMachine};

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "scene/WorldKind.h"
-
 #include <cstdint>
 #include <optional>
 
@@ -30,5 +28,3 @@ struct WorldRecipe {
 extern const WorldRecipe CascadiumRecipe;
 extern const WorldRecipe NewtonsCradleRecipe;
 extern const WorldRecipe PachinkoRecipe;
-
-const WorldRecipe& RecipeOf(WorldKind world);

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "scene/ShellDefaults.h"
+
 #include <cstdint>
 
-// The scene moves on a 50 ms tick, as the Windows window's timer does.
-inline constexpr std::uint32_t TickIntervalMs = 50;
+// The tick of every TickIntervalMs, as the Windows window's timer runs it.
 
 // Milliseconds from `now` until the tick due at `due`; 0 once it is due. Clock readings wrap,
 // so they are compared only through their unsigned difference.

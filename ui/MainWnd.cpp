@@ -4,6 +4,7 @@
 #include "render/Renderer.h"
 #include "render/gdi/GdiSurface.h"
 #include "res/ResourceIds.h"
+#include "scene/ShellDefaults.h"
 #include "ui/CanHostPreview.h"
 #include "ui/LoadResString.h"
 #include "ui/MonitorUnion.h"
@@ -17,9 +18,6 @@
 
 namespace {
 constexpr UINT_PTR TickTimerId = 1;
-constexpr UINT TickIntervalMs = 50;
-constexpr int WindowWidth = 800;
-constexpr int WindowHeight = 480;
 // The full-screen saver ignores pointer jitter up to this many pixels from where it first
 // saw the pointer.
 constexpr int MouseTolerance = 4;
@@ -60,7 +58,7 @@ bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
                                                              : WS_CHILD;
     const HWND parent = m_mode == RunModeKind::Preview ? m_host : nullptr;
     if (!CreateWindowExW(IsSaverMode(m_mode) ? WS_EX_TOPMOST : 0, className.get(), title.get(), style, CW_USEDEFAULT,
-                         CW_USEDEFAULT, WindowWidth, WindowHeight, parent, nullptr, hInstance, this))
+                         CW_USEDEFAULT, DefaultViewWidth, DefaultViewHeight, parent, nullptr, hInstance, this))
         return false;
 
     if (IsSaverMode(m_mode)) PlaceSaverWindow();

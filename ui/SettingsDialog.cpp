@@ -2,17 +2,10 @@
 
 #include "res/ResourceIds.h"
 #include "scene/NormaliseWorld.h"
+#include "scene/WorldTable.h"
 #include "settings/WorldSetting.h"
 #include "ui/LoadResString.h"
 #include "ui/WindowProc.h"
-
-namespace {
-
-// The list sorts its entries; the world names are in alphabetical order, so a list position
-// is a world index.
-constexpr UINT WorldCount = 3;
-
-}  // namespace
 
 bool CSettings::Create(HINSTANCE hInstance, int)
 {
@@ -45,6 +38,8 @@ INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
     }
 }
 
+// The list sorts its entries; the world names are in alphabetical order, so a list position
+// is a world index.
 void CSettings::InitWorldList()
 {
     for (UINT i = 0; i < WorldCount; ++i) {

@@ -1,6 +1,6 @@
 #include "web/PageQuery.h"
 
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 
 PageQuery ParsePageQuery(std::string_view search)
 {

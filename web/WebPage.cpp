@@ -1,6 +1,6 @@
 #include "web/WebPage.h"
 
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 #include "web/RgbaCopy.h"
 
 #include <emscripten/emscripten.h>

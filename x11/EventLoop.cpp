@@ -1,7 +1,5 @@
 #include "x11/EventLoop.h"
 
-#include "scene/Clock.h"
-#include "toy/TickSchedule.h"
 #include "x11/SceneWindow.h"
 #include "x11/SignalFd.h"
 #include "x11/XErrors.h"
@@ -34,17 +32,12 @@ Outcome DrainEvents(Display* display, SceneWindow& window)
 
 }  // namespace
 
-int RunEventLoop(Display* display, SceneWindow& window, const SignalFd& signals, const Clock& clock)
+int RunEventLoop(Display* display, SceneWindow& window, const SignalFd& signals)
 {
-    std::uint32_t due = clock.Now() + TickIntervalMs;
     for (;;) {
         Outcome outcome = DrainEvents(display, window);
         if (outcome == Outcome::Running) {
-            const std::uint32_t now = clock.Now();
-            if (WaitBefore(due, now) == 0) {
-                window.Tick();
-                due = NextDue(due, now);
-            }
+            window.TickIfDue();
             window.PaintIfDue();
             // Painting may have read events or errors: take them before sleeping.
             outcome = DrainEvents(display, window);
@@ -52,7 +45,6 @@ int RunEventLoop(Display* display, SceneWindow& window, const SignalFd& signals,
         if (outcome != Outcome::Running) return outcome == Outcome::Ended ? 0 : 1;
 
         pollfd fds[2] = {{ConnectionNumber(display), POLLIN, 0}, {signals.Fd(), POLLIN, 0}};
-        if (poll(fds, 2, WaitBefore(due, clock.Now())) > 0 && (fds[1].revents & POLLIN) && signals.Take() != 0)
-            return 0;
+        if (poll(fds, 2, window.MsUntilTick()) > 0 && (fds[1].revents & POLLIN) && signals.Take() != 0) return 0;
     }
 }

@@ -2,12 +2,11 @@
 
 #include <X11/Xlib.h>
 
-class Clock;
 class SceneWindow;
 class SignalFd;
 
 // One thread, no busy waiting: sleeps in poll on the X connection and the signal descriptor
-// until an event, a signal or the next 50 ms tick. Returns the exit status: 0 when the window
+// until an event, a signal or the toy's next tick. Returns the exit status: 0 when the window
 // ends it (closed, destroyed, q or Escape) or on SIGTERM, SIGINT or SIGHUP; 1 on an X error
 // that is not about the window having gone.
-int RunEventLoop(Display* display, SceneWindow& window, const SignalFd& signals, const Clock& clock);
+int RunEventLoop(Display* display, SceneWindow& window, const SignalFd& signals);

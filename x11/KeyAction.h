@@ -15,6 +15,6 @@ struct KeyAction {
     WorldKind world = WorldKind::Cascadium;  // with ShowWorld
 };
 
-// 1, 2 and 3 show Cascadium, Newton's Cradle and the Pachinko Machine; q and Escape end the
-// program; every other key does nothing.
+// The digits from 1 show the worlds in the table's order (1 Cascadium, 2 Newton's Cradle, 3 the
+// Pachinko Machine); q and Escape end the program; every other key does nothing.
 KeyAction ActionOfKey(KeySym key);

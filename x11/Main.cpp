@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     }
     const Options& options = parsed.options;
     if (options.help) {
-        std::fputs(Usage, stdout);
+        std::fputs(Usage().c_str(), stdout);
         return 0;
     }
 
@@ -48,5 +48,5 @@ int main(int argc, char** argv)
     }
     const SteadyClock clock;
     SceneWindow window(display.Get(), *target, options.world, clock);
-    return RunEventLoop(display.Get(), window, signals, clock);
+    return RunEventLoop(display.Get(), window, signals);
 }

@@ -1,21 +1,34 @@
 #include "x11/Options.h"
 
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 
 #include <cerrno>
 #include <cstdlib>
 
-const char* const Usage = "usage: cascadium [options]\n"
-                          "A small two-dimensional physics world, for the desktop and as an xscreensaver hack.\n"
-                          "\n"
-                          "  --world NAME      cascadium, cradle or pachinko (default cascadium)\n"
-                          "  --root            draw on the window named by XSCREENSAVER_WINDOW, else the root window\n"
-                          "  --window-id ID    draw into that window (decimal or 0x hexadecimal)\n"
-                          "  --help            show this text\n"
-                          "\n"
-                          "Without --root or --window-id it opens a window of its own: drag with the left button to\n"
-                          "drop objects, keys 1, 2 and 3 switch worlds, q or Escape ends it.\n"
-                          "Every option may be spelt with one dash as well (-root, -window-id ID).\n";
+std::string Usage()
+{
+    // The digit keys of the worlds, in the words of the text: "1, 2 and 3".
+    std::string keys;
+    for (std::size_t i = 0; i < WorldCount; ++i) {
+        if (i > 0) keys += i + 1 < WorldCount ? ", " : " and ";
+        keys += std::to_string(i + 1);
+    }
+    return "usage: cascadium [options]\n"
+           "A small two-dimensional physics world, for the desktop and as an xscreensaver hack.\n"
+           "\n"
+           "  --world NAME      "
+           + ShortNameChoices() + " (default " + ShortNameOf(Options{}.world)
+           + ")\n"
+             "  --root            draw on the window named by XSCREENSAVER_WINDOW, else the root window\n"
+             "  --window-id ID    draw into that window (decimal or 0x hexadecimal)\n"
+             "  --help            show this text\n"
+             "\n"
+             "Without --root or --window-id it opens a window of its own: drag with the left button to\n"
+             "drop objects, keys "
+           + keys
+           + " switch worlds, q or Escape ends it.\n"
+             "Every option may be spelt with one dash as well (-root, -window-id ID).\n";
+}
 
 namespace {
 

@@ -34,4 +34,5 @@ OptionsResult ParseOptions(const std::vector<std::string>& args);
 // hexadecimal digits; never zero, at most 0xFFFFFFFF.
 bool ParseWindowId(const std::string& text, unsigned long& out);
 
-extern const char* const Usage;
+// The --help text.
+std::string Usage();

@@ -1,13 +1,11 @@
 #include "x11/OwnWindow.h"
 
-#include "scene/WorldNames.h"
+#include "scene/ShellDefaults.h"
+#include "scene/WorldTable.h"
 
 #include <X11/Xutil.h>
 
 namespace {
-
-constexpr unsigned WindowWidth = 800;
-constexpr unsigned WindowHeight = 480;
 
 constexpr long OwnWindowEvents =
     ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask;
@@ -24,13 +22,14 @@ Window CreateOwnWindow(Display* display, WorldKind world)
     const int screen = DefaultScreen(display);
     // A black background: what the server shows for a moment after a resize, before the
     // next picture, matches the picture's own background.
-    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, WindowWidth, WindowHeight, 0,
-                                              BlackPixel(display, screen), BlackPixel(display, screen));
+    const Window window =
+        XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, DefaultViewWidth, DefaultViewHeight, 0,
+                            BlackPixel(display, screen), BlackPixel(display, screen));
 
     XSizeHints size{};
     size.flags = PSize;
-    size.width = WindowWidth;
-    size.height = WindowHeight;
+    size.width = DefaultViewWidth;
+    size.height = DefaultViewHeight;
     XSetWMNormalHints(display, window, &size);
 
     char name[] = "cascadium";

@@ -4,7 +4,7 @@
 
 #include <X11/Xlib.h>
 
-// The program's own window: 800 x 480, resizable, titled with the world's name, mapped, and
+// The program's own window: the default view size, resizable, titled with the world's name, mapped, and
 // selected for the events the program reads there (pointer, keys, exposure, size, close).
 Window CreateOwnWindow(Display* display, WorldKind world);
 

@@ -1,6 +1,5 @@
 #include "x11/SceneWindow.h"
 
-#include "render/PointerPlacement.h"
 #include "x11/KeyAction.h"
 #include "x11/OwnWindow.h"
 
@@ -12,22 +11,21 @@ SceneWindow::SceneWindow(Display* display, const TargetWindow& target, WorldKind
     : m_display(display),
       m_target(target),
       m_buffer(display, target.window, target.visual, target.width, target.height),
-      m_scene(clock, *this),
-      m_world(world)
+      m_toy(clock, world)
 {
-    m_scene.ResetWorld(m_world);
+    m_toy.Resize(m_buffer.Width(), m_buffer.Height());
 }
 
 bool SceneWindow::Handle(const XEvent& event)
 {
     switch (event.type) {
     case Expose:
-        if (event.xexpose.count == 0) m_paintDue = m_paintAll = true;
+        if (event.xexpose.count == 0) m_toy.PictureLost();
         return true;
     case ConfigureNotify:
         if (event.xconfigure.window == m_target.window) {
             m_buffer.Resize(event.xconfigure.width, event.xconfigure.height);
-            m_paintDue = m_paintAll = true;
+            m_toy.Resize(m_buffer.Width(), m_buffer.Height());
         }
         return true;
     case DestroyNotify:
@@ -41,16 +39,13 @@ bool SceneWindow::Handle(const XEvent& event)
     if (!m_target.own) return true;
     switch (event.type) {
     case ButtonPress:
-        if (event.xbutton.button == Button1) {
-            m_dragging = true;
-            PlaceObject(event.xbutton.x, event.xbutton.y);
-        }
+        if (event.xbutton.button == Button1) m_toy.PointerPressed(event.xbutton.x, event.xbutton.y);
         return true;
     case MotionNotify:
-        if (m_dragging) PlaceObject(event.xmotion.x, event.xmotion.y);
+        m_toy.PointerMoved(event.xmotion.x, event.xmotion.y);
         return true;
     case ButtonRelease:
-        if (event.xbutton.button == Button1) m_dragging = false;
+        if (event.xbutton.button == Button1) m_toy.PointerReleased();
         return true;
     case KeyPress:
         return HandleKey(event.xkey);
@@ -65,30 +60,15 @@ bool SceneWindow::HandleKey(const XKeyEvent& key)
     const KeyAction action = ActionOfKey(XLookupKeysym(&copy, 0));
     if (action.kind == KeyAction::End) return false;
     if (action.kind == KeyAction::ShowWorld) {
-        m_world = action.world;
-        m_scene.ResetWorld(m_world);
-        ShowWorldTitle(m_display, m_target.window, m_world);
-        m_paintDue = true;
+        m_toy.ShowWorld(action.world);
+        ShowWorldTitle(m_display, m_target.window, action.world);
     }
     return true;
 }
 
-void SceneWindow::Tick()
-{
-    m_scene.TickScene(m_world);
-}
-
 void SceneWindow::PaintIfDue()
 {
-    if (!m_paintDue) return;
-    m_paintDue = false;
-    const std::vector<PixelRect> areas =
-        m_redraw.Draw(m_scene, m_buffer.Pixels(), m_buffer.Width(), m_buffer.Height(), m_paintAll);
-    m_paintAll = false;
+    if (!m_toy.FrameDue()) return;
+    const std::vector<PixelRect> areas = m_toy.DrawFrame(m_buffer.Pixels());
     if (!areas.empty()) m_buffer.Show(areas);
-}
-
-void SceneWindow::PlaceObject(int x, int y)
-{
-    ::PlaceObjectAt(m_scene, x, y, m_buffer.Width(), m_buffer.Height(), m_lastPlaced);
 }

@@ -1,5 +1,5 @@
-#include "scene/WorldNames.h"
-#include "tests/support/AllFinite.h"
+#include "scene/AllFinite.h"
+#include "scene/WorldTable.h"
 #include "tests/support/SceneFixture.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+#include "scene/WorldTable.h"
 #include "tests/support/FixtureMaterial.h"
 #include "tests/support/SceneFixture.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scene/WorldKind.h"
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 // cascadium-sim: one world headless on a simulated clock, for traces, figures and pictures.
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 #include "tools/RunProgress.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimPicture.h"
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     }
     const SimOptions& o = parsed.options;
     if (o.help) {
-        std::fputs(SimUsage, stdout);
+        std::fputs(SimUsage().c_str(), stdout);
         return FinishOutput();
     }
     if (!SimDrawsPictures && (!o.png.empty() || !o.framesDir.empty())) {

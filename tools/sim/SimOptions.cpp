@@ -1,35 +1,45 @@
 #include "tools/sim/SimOptions.h"
 
 #include "scene/Scene.h"
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
-const char* const SimUsage =
-    "usage: cascadium-sim [options]\n"
-    "Runs one Cascadium world headless on a simulated clock: no window, no real time.\n"
-    "\n"
-    "  --world NAME     cascadium, cradle or pachinko (default cascadium)\n"
-    "  --seed N         seed of the random generator, 0..4294967295\n"
-    "                   (default: the first clock reading, as the program seeds itself)\n"
-    "  --seconds S      simulated wall clock to run, 0..31536000, to the nearest\n"
-    "                   millisecond (default 10)\n"
-    "  --tick-ms M      timer interval in milliseconds, 1..2000 (default 50): a tick makes\n"
-    "                   up at most 2000 ms of missed clock, so a longer one would lose time\n"
-    "  --start-ms T     first clock reading, 0..4294967295; a value near 4294967295\n"
-    "                   exercises the wrap of the tick counter (default: milliseconds since boot)\n"
-    "  --trace          print one JSON line for every entry created and removed\n"
-    "  --png FILE       write the last frame as a PNG picture\n"
-    "  --frames DIR     write one PNG per tick, DIR/frame-0000.png, ... (DIR must exist)\n"
-    "  --size WxH       picture size in pixels (default 800x480)\n"
-    "  --help           show this text\n"
-    "\n"
-    "Ends with one JSON summary line: ticks, steps, live entries, population, bodies,\n"
-    "records and springs ever allocated, and the peaks of live entries and population.\n"
-    "Shows its progress on stderr when that is a terminal. Exits with 2 on a bad command\n"
-    "line, with 1 when a picture or standard output cannot be written.\n";
+std::string SimUsage()
+{
+    const SimOptions defaults;
+    const std::string maxTick = std::to_string(Scene::MaxCatchUpMs);
+    return "usage: cascadium-sim [options]\n"
+           "Runs one Cascadium world headless on a simulated clock: no window, no real time.\n"
+           "\n"
+           "  --world NAME     "
+           + ShortNameChoices() + " (default " + ShortNameOf(defaults.world)
+           + ")\n"
+             "  --seed N         seed of the random generator, 0..4294967295\n"
+             "                   (default: the first clock reading, as the program seeds itself)\n"
+             "  --seconds S      simulated wall clock to run, 0..31536000, to the nearest\n"
+             "                   millisecond (default 10)\n"
+             "  --tick-ms M      timer interval in milliseconds, 1.."
+           + maxTick + " (default " + std::to_string(defaults.tickMs) + "): a tick makes\n"
+           + "                   up at most " + maxTick
+           + " ms of missed clock, so a longer one would lose time\n"
+             "  --start-ms T     first clock reading, 0..4294967295; a value near 4294967295\n"
+             "                   exercises the wrap of the tick counter (default: milliseconds since boot)\n"
+             "  --trace          print one JSON line for every entry created and removed\n"
+             "  --png FILE       write the last frame as a PNG picture\n"
+             "  --frames DIR     write one PNG per tick, DIR/frame-0000.png, ... (DIR must exist)\n"
+             "  --size WxH       picture size in pixels (default "
+           + std::to_string(defaults.width) + "x" + std::to_string(defaults.height)
+           + ")\n"
+             "  --help           show this text\n"
+             "\n"
+             "Ends with one JSON summary line: ticks, steps, live entries, population, bodies,\n"
+             "records and springs ever allocated, and the peaks of live entries and population.\n"
+             "Shows its progress on stderr when that is a terminal. Exits with 2 on a bad command\n"
+             "line, with 1 when a picture or standard output cannot be written.\n";
+}
 
 namespace {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scene/ShellDefaults.h"
 #include "scene/WorldKind.h"
 
 #include <cstdint>
@@ -13,12 +14,12 @@ struct SimOptions {
     std::optional<std::uint32_t> seed;     // default: the first clock reading
     std::optional<std::uint32_t> startMs;  // default: this machine's milliseconds since boot
     std::uint64_t durationMs = 10000;      // --seconds, to the nearest millisecond
-    std::uint32_t tickMs = 50;
+    std::uint32_t tickMs = TickIntervalMs;
     bool trace = false;
     std::string png;
     std::string framesDir;
-    int width = 800;
-    int height = 480;
+    int width = DefaultViewWidth;
+    int height = DefaultViewHeight;
     bool help = false;
 };
 
@@ -29,4 +30,5 @@ struct SimOptionsResult {
 
 SimOptionsResult ParseSimOptions(const std::vector<std::string>& args);
 
-extern const char* const SimUsage;
+// The --help text.
+std::string SimUsage();

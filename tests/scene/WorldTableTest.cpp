@@ -1,11 +1,11 @@
-#include "scene/WorldNames.h"
+#include "scene/WorldTable.h"
 #include "tests/support/WorldKindPrinting.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(WorldNames, EachWorldHasItsShortAndDisplayName)
+TEST(WorldTable, EachWorldHasItsShortAndDisplayName)
 {
     EXPECT_STREQ(ShortNameOf(WorldKind::Cascadium), "cascadium");
     EXPECT_STREQ(ShortNameOf(WorldKind::NewtonsCradle), "cradle");
@@ -15,12 +15,12 @@ TEST(WorldNames, EachWorldHasItsShortAndDisplayName)
     EXPECT_STREQ(DisplayNameOf(WorldKind::PachinkoMachine), "Pachinko Machine");
 }
 
-TEST(WorldNames, EveryShortNameReadsBackAsItsWorld)
+TEST(WorldTable, EveryShortNameReadsBackAsItsWorld)
 {
     for (WorldKind world : EveryWorld) EXPECT_EQ(WorldOfShortName(ShortNameOf(world)), world);
 }
 
-TEST(WorldNames, OnlyAShortNameExactlyAsSpeltIsAWorld)
+TEST(WorldTable, OnlyAShortNameExactlyAsSpeltIsAWorld)
 {
     for (const char* text : {"", "Cascadium", "CRADLE", "cradle ", " cradle", "pachink", "pachinkos", "Newton's Cradle",
                              "Pachinko Machine", "1"}) {
