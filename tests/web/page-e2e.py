@@ -3,7 +3,7 @@
 file:// address it shows the navy shelves; a drag drops objects; a resize redraws at the new
 size in device pixels; 2 shows the cradle; a page hidden for 30 s does no work and then runs
 on with a bounded catch-up; ?world=pachinko shows the pin field; ?saver ignores a drag and
-keys; a static server serves it too.
+keys; the world control fades when unused and switches worlds; a static server serves it too.
 Usage: page-e2e.py PAGE_DIR WORK_DIR"""
 
 import functools
@@ -143,6 +143,17 @@ def pachinko_page(browser):
     check("?world=pachinko shows the pin field (%s; %d navy pixels up to the right)" % (control(browser)[0], n["navy"]),
           browser.evaluate("Module._cascadium_world()") == 2 and control(browser)[0] == "Pachinko Machine"
           and n["navy"] >= 300)
+
+    idle = "document.getElementById('world').classList.contains('idle')"
+    check("the world control fades when unused", browser.wait_for(idle, 6))
+    browser.mouse("mouseMoved", 400, 300)
+    check("a move of the pointer shows it again", browser.wait_for("!" + idle, 2))
+    box = browser.evaluate("(r => [r.x + r.width / 2, r.y + r.height / 2])"
+                           "(document.getElementById('world').getBoundingClientRect())")
+    browser.mouse("mousePressed", *box)
+    browser.mouse("mouseReleased", *box)
+    check("a click on it shows the next world, round to the first (%s)" % control(browser)[0],
+          browser.wait_for("Module._cascadium_world() === 0", 2) and control(browser)[0] == "Cascadium")
 
 
 def saver_page(browser):
