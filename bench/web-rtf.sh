@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Simulated seconds per real second of each world at steady state, natively and in WebAssembly
+# Simulated seconds per CPU second of each world at steady state, natively and in WebAssembly
 # under node, in one run, with the wasm figure as a share of the native one.
 # Usage: bench/web-rtf.sh NATIVE_CASCADIUM_RTF WASM_CASCADIUM_RTF_JS
 set -euo pipefail
