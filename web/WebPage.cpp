@@ -14,7 +14,7 @@ namespace {
 constexpr std::uint32_t ControlFadesAfterMs = 3000;
 
 // The page's JavaScript side, kept to what C++ cannot do itself: a 2-D context to put pixels
-// through, and the world control's text and visibility.
+// through, and the world's name (on the control and as the title) and the control's visibility.
 // clang-format off
 EM_JS(void, page_start, (int saver), {
     Module.cascadiumCanvas = document.getElementById('canvas').getContext('2d', {alpha: false});
@@ -25,7 +25,7 @@ EM_JS(void, page_put_rgba, (const std::uint8_t* rgba, int x, int y, int width, i
     Module.cascadiumCanvas.putImageData(new ImageData(pixels, width, height), x, y);
 });
 EM_JS(void, page_name_world, (const char* name), {
-    document.getElementById('world').textContent = UTF8ToString(name);
+    document.title = document.getElementById('world').textContent = UTF8ToString(name);
 });
 EM_JS(void, page_show_control, (int shown), {
     document.getElementById('world').classList.toggle('idle', !shown);

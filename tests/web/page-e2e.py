@@ -57,8 +57,11 @@ def steps(browser):
 
 
 def control(browser):
-    return browser.evaluate("[document.getElementById('world').textContent,"
-                            " getComputedStyle(document.getElementById('world')).display]")
+    """The world's name on the control, and the control's display; the name is the title too."""
+    text, display, title = browser.evaluate("[document.getElementById('world').textContent,"
+                                            " getComputedStyle(document.getElementById('world')).display,"
+                                            " document.title]")
+    return [text if text == title else "%s (titled %s)" % (text, title), display]
 
 
 def drag(browser, y, xs):
@@ -69,19 +72,17 @@ def drag(browser, y, xs):
 
 
 # Below the left shelf, which shields it from what falls: empty until the drag, which drops
-# twelve objects 20 pixels apart along y = 240. They start to fall at once, so the check asks
-# for more than the press's one object rather than all twelve.
-BAND = (60, 200, 240, 130)
-DRAG_XS = list(range(70, 300, 20))
-
-
-def grey_after_drag(browser):
-    before = count(browser, *BAND)["grey"]
-    drag(browser, 240, DRAG_XS)
+# twelve objects 20 pixels apart along y = 240 of an 800x480 picture. They start to fall at
+# once, so the check asks for more than the press's one object rather than all twelve. `scale`
+# is the picture's size over 800x480, `density` its device pixels per CSS pixel.
+def grey_after_drag(browser, scale=1.0, density=1.0):
+    band = [round(v * scale) for v in (60, 200, 240, 130)]
+    before = count(browser, *band)["grey"]
+    drag(browser, 240 * scale / density, [x * scale / density for x in range(70, 300, 20)])
     after = before
     for _ in range(20):
         time.sleep(0.1)
-        after = count(browser, *BAND)["grey"]
+        after = count(browser, *band)["grey"]
         if after >= before + 600:
             break
     return before, after
@@ -97,9 +98,6 @@ def default_page(browser):
           n["navy"] >= 5000 and n["black"] >= 800 * 480 // 2)
     check("the control names the world (%s)" % control(browser), control(browser) == ["Cascadium", "block"])
 
-    before, after = grey_after_drag(browser)
-    check("a drag drops objects under the pointer (grey pixels %d, then %d)" % (before, after), after >= before + 600)
-
     # 500x300 CSS pixels at twice the density: a 1000x600 picture, whose right shelf reaches
     # past x = 800.
     browser.set_viewport(500, 300, 2.0)
@@ -108,6 +106,9 @@ def default_page(browser):
     n = count(browser, 800, 0, 200, 600)
     check("a resize to 500x300 at density 2 redraws at 1000x600 (canvas %s, %d navy right of x = 800)"
           % (canvas_size(browser), n["navy"]), canvas_size(browser) == [1000, 600] and n["navy"] >= 1000)
+    before, after = grey_after_drag(browser, 1.25, 2.0)
+    check("a drag drops objects under the pointer, in device pixels (grey pixels %d, then %d)" % (before, after),
+          after >= before + 600)
 
     browser.key("2")
     time.sleep(1)
