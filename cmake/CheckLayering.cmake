@@ -33,10 +33,10 @@ set(toy_path "^toy/")
 set(toy_quoted "${portable_render}|^render/(aliased|damage)/|^toy/")
 set(toy_angle "${portable_angle}")
 
-# The other rooms: what they may not include. No product file reaches into tests/ or bench/,
-# and no shell into another shell's folders.
+# The other rooms, the first that matches ruling: what they may not include. No product file
+# reaches into tests/ or bench/, and no shell into another shell's folders.
 set(product_forbidden "^(tests|bench)/")
-set(others x11 web windows ui tools bench)
+set(others x11 web ui windows tools bench)
 set(x11_path "^x11/")
 set(x11_forbidden "${product_forbidden}|^web/|${windows_shell}")
 set(web_path "^web/")
