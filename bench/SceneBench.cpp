@@ -1,8 +1,6 @@
 // The cost of one timer tick at steady state, beside the physics steps inside it, and how
 // many simulated seconds each world runs per CPU second.
-#include "scene/NullSceneShell.h"
-#include "scene/Scene.h"
-#include "scene/ShellDefaults.h"
+#include "bench/WarmScene.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,29 +8,6 @@
 #include <ctime>
 
 namespace {
-
-struct WarmScene {
-    explicit WarmScene(WorldKind kind) : clock(1000), scene(clock, shell), world(kind)
-    {
-        scene.Rng().Seed(12345);
-        scene.ResetWorld(world);
-        Run(3 * 60 * 1000);  // three simulated minutes: the population has long reached its cap
-    }
-    void Run(std::uint32_t ms)
-    {
-        for (std::uint32_t t = 0; t < ms; t += TickIntervalMs) Tick();
-    }
-    void Tick()
-    {
-        clock.Advance(TickIntervalMs);
-        scene.TickScene(world);
-    }
-
-    ManualClock clock;
-    NullSceneShell shell;
-    Scene scene;
-    WorldKind world;
-};
 
 double CpuSeconds()
 {

@@ -43,4 +43,11 @@ elseif(TARGET cascadium)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_ENHANCES xscreensaver)
   include(CPack)
+elseif(TARGET cascadium-web)
+  # `cmake --build --preset web --target package`: the page's folder as
+  # cascadium-<version>-web.zip, to open from disk or put on any static server.
+  install(FILES $<TARGET_FILE:cascadium-web> DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME cascadium-${CASCADIUM_VERSION_TEXT}-web)
+  include(CPack)
 endif()

@@ -1,10 +1,10 @@
 // cascadium-sim: one world headless on a simulated clock, for traces, figures and pictures.
-#include "render/cairo/ScenePng.h"
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
 #include "scene/WorldTable.h"
 #include "tools/RunProgress.h"
 #include "tools/sim/SimOptions.h"
+#include "tools/sim/SimPicture.h"
 #include "tools/sim/SimRecorder.h"
 #include "toy/SteadyClock.h"
 
@@ -59,7 +59,7 @@ std::string RunTicks(Scene& scene, ManualClock& clock, const SimOptions& o, std:
             char name[32];
             std::snprintf(name, sizeof name, "/frame-%04llu.png", static_cast<unsigned long long>(ticks));
             const std::string path = o.framesDir + name;
-            if (!WriteScenePng(scene, o.width, o.height, path.c_str())) return "cannot write " + path;
+            if (!WriteSimPicture(scene, o.width, o.height, path.c_str())) return "cannot write " + path;
         }
         if (std::ferror(stdout)) return OutputFailed;  // no use running on into a full disk
         ++ticks;
@@ -82,6 +82,10 @@ int main(int argc, char** argv)
         std::fputs(SimUsage().c_str(), stdout);
         return FinishOutput();
     }
+    if (!SimDrawsPictures && (!o.png.empty() || !o.framesDir.empty())) {
+        std::fputs("cascadium-sim: this build draws no pictures (--png, --frames)\n", stderr);
+        return 2;
+    }
 
     // Like the programs, a run starts from the monotonic millisecond count (GetTickCount on Windows).
     const std::uint32_t start = o.startMs.value_or(SteadyClock().Now());
@@ -97,7 +101,8 @@ int main(int argc, char** argv)
     std::uint64_t ticks = 0;
     const std::string failure = RunTicks(scene, clock, o, ticks);
     if (!failure.empty()) return Fail(failure);
-    if (!o.png.empty() && !WriteScenePng(scene, o.width, o.height, o.png.c_str())) return Fail("cannot write " + o.png);
+    if (!o.png.empty() && !WriteSimPicture(scene, o.width, o.height, o.png.c_str()))
+        return Fail("cannot write " + o.png);
 
     std::printf("{\"summary\":true,\"world\":\"%s\",\"seed\":%u,\"start_ms\":%u,\"end_ms\":%u,\"ticks\":%llu,"
                 "\"steps\":%llu,\"live_entries\":%d,\"population\":%d,\"bodies\":%d,\"joints\":%d,"

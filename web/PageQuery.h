@@ -1,0 +1,16 @@
+#pragma once
+
+#include "scene/WorldKind.h"
+
+#include <string_view>
+
+// What the page's address asks for: `?world=cascadium|cradle|pachinko` picks the first world,
+// `?saver` the screen-saver form (no control, no pointer, input ignored).
+struct PageQuery {
+    WorldKind world = WorldKind::Cascadium;
+    bool saver = false;
+};
+
+// Reads the query part of an address (location.search: "?a=b&c", or empty). Names are taken
+// exactly as spelt; an unknown world, an unknown name or a malformed part changes nothing.
+PageQuery ParsePageQuery(std::string_view search);

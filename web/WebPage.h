@@ -1,0 +1,60 @@
+#pragma once
+
+#include "render/DrawSurface.h"
+#include "render/aliased/PixelImage.h"
+#include "toy/SteadyClock.h"
+#include "toy/Toy.h"
+#include "web/PageQuery.h"
+
+#include <cstdint>
+#include <vector>
+
+// The toy on the page's full-viewport canvas at device pixels. The browser's frame callback
+// drives it: each frame runs the tick when due and copies onto the canvas only the areas of
+// the picture that changed. PageEvents.cpp feeds it the browser's events.
+class WebPage {
+public:
+    explicit WebPage(const PageQuery& query);
+    WebPage(const WebPage&) = delete;
+    WebPage& operator=(const WebPage&) = delete;
+
+    bool IsSaver() const { return m_saver; }
+    const Toy& GetToy() const { return m_toy; }
+
+    // One frame callback; false ends the loop (the page is hidden).
+    bool Frame();
+    // The page was hidden or shown again: a hidden page does no work at all.
+    void SetHidden(bool hidden);
+    // The viewport may have changed size or pixel density: follow it.
+    void FollowViewport();
+
+    // Input in CSS pixels of the viewport, as the browser reports it.
+    void PointerPressed(double cssX, double cssY);
+    void PointerMoved(double cssX, double cssY);
+    void PointerReleased();
+    // Shows the world of a key ('1', '2', '3'); false when the key means nothing here.
+    bool KeyPressed(const char* key);
+    // The world control was used: the next world, in turn.
+    void NextWorld();
+
+private:
+    void ShowWorld(WorldKind world);
+    // The picture: the whole view, as the canvas holds it.
+    PixelImage Picture();
+    void Show(const std::vector<PixelRect>& areas);
+    // The control shows while the pointer or keys are in use and fades a while after.
+    void Touched();
+    void FadeControlWhenIdle();
+    void StartLoop();
+
+    SteadyClock m_clock;
+    const bool m_saver;
+    Toy m_toy;
+    double m_pixelRatio = 1.0;
+    std::vector<std::uint32_t> m_pixels;  // the picture, 0x00RRGGBB
+    std::vector<std::uint8_t> m_rgba;     // one area on its way to the canvas
+    bool m_hidden = false;
+    bool m_looping = false;
+    bool m_controlShown = true;
+    std::uint32_t m_lastTouched;
+};
