@@ -11,7 +11,7 @@
 SceneWindow::SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock)
     : m_display(display),
       m_target(target),
-      m_buffer(display, target.window, target.visual, target.width, target.height),
+      m_buffer(display, target),
       m_scene(clock, *this),
       m_world(world)
 {
