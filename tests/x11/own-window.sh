@@ -18,6 +18,9 @@ status=$?
 check "--help to a closed standard output ends with status 1 (status $status)" [ "$status" = 1 ]
 
 start_xvfb 1920x1080
+# resize WIDTH HEIGHT: waits until the window has that size, for at most 10 s (forever, when
+# the program died and its window with it).
+resize() { timeout 10 xdotool windowsize --sync "$window" "$1" "$2"; }
 start_program
 window=$(wait_window Cascadium 10)
 check "a window titled Cascadium appears" [ -n "$window" ]
@@ -44,7 +47,7 @@ check "the shelves show again when it is gone ($(count_of 000080) navy pixels, $
 
 # A larger window gets a larger picture: the right shelf reaches its new right edge.
 right_strip="200x600+$((X + 800))+$Y"
-xdotool windowsize --sync "$window" 1000 600
+resize 1000 600
 wait_for 5 shows_navy "$right_strip" 1000
 check "after a resize to 1000x600 the picture fills the window ($(count_of 000080) navy right of x = 800)" \
   at_least "$(count_of 000080)" 1000
@@ -54,19 +57,20 @@ area="1000x600+${X}+${Y}"
 # 3840x2160 and back gives back what it took, a window of 32767x32767 (a 4 GB picture of its
 # own) costs no more than that picture and as much again, and the program keeps drawing.
 before=$(resident_kb "$program")
-xdotool windowsize --sync "$window" 3840 2160
+resize 3840 2160
 wait_for 10 shows_navy "920x1080+$((X + 1000))+$Y" 1000  # the window now covers the screen
-xdotool windowsize --sync "$window" 1000 600
+resize 1000 600
 wait_for 10 shows_navy "$right_strip" 1000
 after=$(resident_kb "$program")
 check "after 3840x2160 and back its memory is within 3 MB of before ($before kB, then $after kB)" \
   at_most "$after" $((before + 3072))
-xdotool windowsize --sync "$window" 32767 32767
+resize 32767 32767
 # Nothing of the world lies in the window's top-left corner at this scale: a click drops an
 # object there, and it shows.
 screen_area="1920x1080+0+0"
-drops_show() {
-  xdotool mousemove --sync $((X + 400)) $((Y + 300)) click 1
+drops_show() {  # or the program is gone: nothing to wait for
+  kill -0 "$program" 2>/dev/null || return 0
+  xdotool mousemove $((X + 400)) $((Y + 300)) click 1
   shoot "$screen_area" && at_least "$(count_grey)" 5000
 }
 wait_for 10 drops_show
@@ -75,8 +79,9 @@ check "at 32767x32767 it runs and draws ($(count_grey) grey pixels where it drop
 huge=$(resident_kb "$program")
 check "at 32767x32767 its memory is within 16 MB of before ($before kB, then ${huge:-no} kB)" \
   at_most "${huge:-99999999}" $((before + 16384))
-xdotool windowsize --sync "$window" 1000 600
+resize 1000 600
 check "back at 1000x600 it draws the shelves again" wait_for 10 shows_navy "$right_strip" 1000
+kill -0 "$program" 2>/dev/null || finish
 
 xdotool windowfocus --sync "$window"
 xdotool key 2
@@ -114,6 +119,7 @@ check "3 names the pachinko machine in the title" [ "$(xdotool getwindowname "$w
 kill -TERM "$program"
 wait_exit "$program" 5
 check "SIGTERM ends it with status 0 (status $status)" [ "$status" = 0 ]
+kill -KILL "$program" 2>/dev/null  # so that no window of this run is taken for the next one's
 
 start_program --world cradle
 window=$(wait_window "Newton's Cradle" 10)

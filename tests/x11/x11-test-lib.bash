@@ -60,13 +60,12 @@ wait_window() {
 }
 
 # wait_for SECONDS COMMAND...: runs the command every tenth of a second until it succeeds;
-# fails when it has not within SECONDS.
+# fails when it has not within about SECONDS.
 wait_for() {
-  local tenths=$(($1 * 10))
+  local deadline=$((SECONDS + $1))
   shift
   until "$@"; do
-    tenths=$((tenths - 1))
-    [ "$tenths" -gt 0 ] || return 1
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.1
   done
 }
