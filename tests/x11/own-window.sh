@@ -54,16 +54,17 @@ check "after a resize to 1000x600 the picture fills the window ($(count_of 00008
 area="1000x600+${X}+${Y}"
 
 # Memory. The picture is at most the screen's size (1920x1080, 8.1 MB): a window maximised to
-# 3840x2160 and back gives back what it took, a window of 32767x32767 (a 4 GB picture of its
-# own) costs no more than that picture and as much again, and the program keeps drawing.
+# 3840x2160 and back gives back what it took (keeping the larger picture would hold 5.8 MB
+# more; the sanitizers' own bookkeeping adds up to about 2 MB), a window of 32767x32767 (a 4 GB
+# picture of its own) costs no more than that picture and as much again, and it keeps drawing.
 before=$(resident_kb "$program")
 resize 3840 2160
 wait_for 10 shows_navy "920x1080+$((X + 1000))+$Y" 1000  # the window now covers the screen
 resize 1000 600
 wait_for 10 shows_navy "$right_strip" 1000
 after=$(resident_kb "$program")
-check "after 3840x2160 and back its memory is within 3 MB of before ($before kB, then $after kB)" \
-  at_most "$after" $((before + 3072))
+check "after 3840x2160 and back its memory is within 4 MB of before ($before kB, then $after kB)" \
+  at_most "$after" $((before + 4096))
 resize 32767 32767
 # Nothing of the world lies in the window's top-left corner at this scale: a click drops an
 # object there, and it shows.
