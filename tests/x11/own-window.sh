@@ -3,9 +3,9 @@
 # that cannot take it fails. The shelves show, and show again where another window covered
 # them; the picture follows the window's size, stays within the screen's size however large
 # the window grows (32767 x 32767), and gives its memory back when the window shrinks. In the
-# cradle a left-button drag drops objects and a right-button one does not. SIGTERM, SIGINT,
-# Escape and the window manager's close request end it with status 0, and no other message
-# carrying the close request's atom does; a connection killed under it ends it with status 1.
+# cradle a left-button drag drops objects, a right-button one does not. SIGTERM, SIGINT, Escape
+# and the window manager's close request end it with status 0, and no other message carrying
+# the close request's atom does; a connection killed under it ends it with status 1.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 
@@ -35,15 +35,17 @@ navy=$(count_of 000080)
 check "the navy shelves show ($navy pixels of 000080)" at_least "$navy" 5000
 check "on black ($(count_of 000000) black pixels)" at_least "$(count_of 000000)" $((WIDTH * HEIGHT / 2))
 
-# Another program's window over ours, then gone: the whole uncovered part is drawn again, not
-# only where the scene moved.
 shows_navy() { shoot "$1" && at_least "$(count_of 000080)" "$2"; }
+
+# Another program's window over ours, then gone: all of the uncovered part is drawn again, not
+# only where the scene moved. Few objects have reached the shelves yet, so they show as before;
+# drawn only where objects moved, they stay about a third short.
 open_host
 check "another window covers the shelves" wait_for 5 eval '! shows_navy "$area" $((navy / 4))'
 destroy_host
-wait_for 5 shows_navy "$area" $((navy * 8 / 10))
+wait_for 5 shows_navy "$area" $((navy * 9 / 10))
 check "the shelves show again when it is gone ($(count_of 000080) navy pixels, $navy before)" \
-  at_least "$(count_of 000080)" $((navy * 8 / 10))
+  at_least "$(count_of 000080)" $((navy * 9 / 10))
 
 # A larger window gets a larger picture: the right shelf reaches its new right edge.
 right_strip="200x600+$((X + 800))+$Y"
@@ -84,16 +86,13 @@ resize 1000 600
 check "back at 1000x600 it draws the shelves again" wait_for 10 shows_navy "$right_strip" 1000
 kill -0 "$program" 2>/dev/null || finish
 
+titled() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
 xdotool windowfocus --sync "$window"
 xdotool key 2
-sleep 0.5
-check "2 names the cradle in the title" [ "$(xdotool getwindowname "$window")" = "Newton's Cradle" ]
-sleep 1
-shoot "$area"
-navy=$(count_of 000080)
-balls=$(count_of 808080)
-check "the cradle shows: grey balls ($balls of 808080), no shelves ($navy navy)" \
-  eval "[ $balls -ge 2000 ] && [ $navy -le 100 ]"
+check "2 names the cradle in the title" wait_for 5 titled "Newton's Cradle"
+cradle_shows() { shoot "$area" && at_least "$(count_of 808080)" 2000 && at_most "$(count_of 000080)" 100; }
+wait_for 5 cradle_shows
+check "the cradle shows: grey balls ($(count_of 808080) of 808080), no shelves ($(count_of 000080) navy)" cradle_shows
 
 # Dropping objects. Nothing but the balls is grey in the cradle, and dropped objects stay in
 # the window for seconds after they land: the checks do not depend on how soon a shot follows.
@@ -115,8 +114,7 @@ check "a left-button drag drops objects under the pointer (grey pixels $before, 
   at_least "$(count_grey)" $((before + 1500))
 
 xdotool key 3
-sleep 0.3
-check "3 names the pachinko machine in the title" [ "$(xdotool getwindowname "$window")" = "Pachinko Machine" ]
+check "3 names the pachinko machine in the title" wait_for 5 titled "Pachinko Machine"
 
 kill -TERM "$program"
 wait_exit "$program" 5
