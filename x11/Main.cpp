@@ -22,8 +22,10 @@ int main(int argc, char** argv)
     }
     const Options& options = parsed.options;
     if (options.help) {
-        std::fputs(Usage().c_str(), stdout);
-        return 0;
+        // The text is what was asked for: a full disk or a closed pipe is a failure.
+        if (std::fputs(Usage().c_str(), stdout) >= 0 && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+        std::fputs("cascadium: cannot write to standard output\n", stderr);
+        return 1;
     }
 
     // Before anything else, so that a signal sent while the program starts is not lost.
@@ -42,9 +44,10 @@ int main(int argc, char** argv)
 
     const auto target = OpenTarget(display.Get(), options);
     if (!target) {
-        // The window to draw in is already gone: nothing to show, nothing went wrong.
+        // A window that is gone before the first picture was never one to draw in: the id the
+        // command line or XSCREENSAVER_WINDOW gave is wrong, as a bad option is.
         std::fputs("cascadium: the window to draw in does not exist\n", stderr);
-        return 0;
+        return 2;
     }
     const SteadyClock clock;
     SceneWindow window(display.Get(), *target, options.world, clock);

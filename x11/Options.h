@@ -34,5 +34,10 @@ OptionsResult ParseOptions(const std::vector<std::string>& args);
 // hexadecimal digits; never zero, at most 0xFFFFFFFF.
 bool ParseWindowId(const std::string& text, unsigned long& out);
 
+// An argument as an error line shows it: control characters, backslashes and bytes that are
+// not UTF-8 written as \xNN (or \\), so nothing reaches the terminal as a command, and cut
+// to about 60 characters with "..." after it, so a huge argument gives a line, not a page.
+std::string Printable(const std::string& arg);
+
 // The --help text.
 std::string Usage();

@@ -53,5 +53,6 @@ void ShowWorldTitle(Display* display, Window window, WorldKind world)
 bool IsCloseRequest(Display* display, const XEvent& event)
 {
     return event.type == ClientMessage && event.xclient.format == 32
+           && event.xclient.message_type == XInternAtom(display, "WM_PROTOCOLS", False)
            && static_cast<Atom>(event.xclient.data.l[0]) == DeleteWindowAtom(display);
 }

@@ -11,5 +11,6 @@ Window CreateOwnWindow(Display* display, WorldKind world);
 // The title: "Cascadium", "Newton's Cradle" or "Pachinko Machine".
 void ShowWorldTitle(Display* display, Window window, WorldKind world);
 
-// True for the window manager's request to close the window (WM_DELETE_WINDOW).
+// True for the window manager's request to close the window: a WM_PROTOCOLS message carrying
+// WM_DELETE_WINDOW (other messages, such as _NET_WM_PING, may carry that atom too).
 bool IsCloseRequest(Display* display, const XEvent& event);

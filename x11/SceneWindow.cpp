@@ -10,7 +10,7 @@
 SceneWindow::SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock)
     : m_display(display),
       m_target(target),
-      m_buffer(display, target.window, target.visual, target.width, target.height),
+      m_buffer(display, target),
       m_toy(clock, world)
 {
     m_toy.Resize(m_buffer.Width(), m_buffer.Height());

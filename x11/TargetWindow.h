@@ -11,12 +11,18 @@ struct TargetWindow {
     Window window = None;
     bool own = false;  // input is read only in a window of the program's own
     Visual* visual = nullptr;
+    int depth = 0;
+    Colormap colormap = None;
     int width = 0;
     int height = 0;
+    // Of the screen the window is on: no more of the window than that can be seen at once.
+    int screenWidth = 0;
+    int screenHeight = 0;
 };
 
 // The window the options name: a new one of our own; for --root the window XSCREENSAVER_WINDOW
-// names (decimal or 0x hexadecimal) when it is set and readable, else the root window; or the
+// names (decimal or 0x hexadecimal, white space around it allowed) when it is set and readable,
+// else the root window; or the
 // --window-id window. On another program's window only exposure, size and destruction are
 // read. Empty when the window named does not exist.
 std::optional<TargetWindow> OpenTarget(Display* display, const Options& options);

@@ -1,46 +1,55 @@
 #include "x11/WindowBuffer.h"
 
-#include "x11/CopyAreas.h"
+#include <algorithm>
 
-#include <cairo-xlib.h>
-
-namespace {
-
-CairoSurfacePtr OffScreen(cairo_surface_t* like, int width, int height)
+WindowBuffer::WindowBuffer(Display* display, const TargetWindow& target)
+    : m_display(display),
+      m_target(target),
+      m_gc(XCreateGC(display, target.window, 0, nullptr)),
+      m_pixels(display, target.visual, target.colormap)
 {
-    return CairoSurfacePtr(cairo_surface_create_similar_image(like, CAIRO_FORMAT_RGB24, width, height));
+    Resize(target.width, target.height);
 }
 
-}  // namespace
-
-WindowBuffer::WindowBuffer(Display* display, Window window, Visual* visual, int width, int height)
-    : m_width(width),
-      m_height(height),
-      m_front(cairo_xlib_surface_create(display, window, visual, width, height)),
-      m_back(OffScreen(m_front.get(), width, height))
-{}
+WindowBuffer::~WindowBuffer()
+{
+    XFreeGC(m_display, m_gc);
+}
 
 void WindowBuffer::Resize(int width, int height)
 {
-    if (width == m_width && height == m_height) return;
-    m_width = width;
-    m_height = height;
-    cairo_xlib_surface_set_size(m_front.get(), width, height);
-    m_back = OffScreen(m_front.get(), width, height);
+    m_target.width = width;
+    m_target.height = height;
+    const int pictureWidth = std::min(width, m_target.screenWidth);
+    const int pictureHeight = std::min(height, m_target.screenHeight);
+    if (pictureWidth != m_picture.width || pictureHeight != m_picture.height) MakePicture(pictureWidth, pictureHeight);
 }
 
-PixelImage WindowBuffer::Pixels() const
+void WindowBuffer::MakePicture(int width, int height)
 {
-    cairo_surface_t* back = m_back.get();
-    cairo_surface_flush(back);
-    unsigned char* data = cairo_image_surface_get_data(back);
-    if (!data) return {nullptr, 0, 0, 0};
-    return {data, cairo_image_surface_get_width(back), cairo_image_surface_get_height(back),
-            cairo_image_surface_get_stride(back)};
+    // The old picture goes first: the two are never held at once.
+    m_image.reset();
+    m_converted = {};
+    m_picture = {nullptr, 0, 0, 0};
+    m_image = std::make_unique<ServerImage>(m_display, m_target.visual, m_target.depth, width, height);
+    XImage* image = m_image->Get();
+    if (!image) return;
+    if (HoldsPictureFormat(*image)) {
+        m_picture = {reinterpret_cast<unsigned char*>(image->data), width, height, image->bytes_per_line};
+        return;
+    }
+    m_converted.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    m_picture = {reinterpret_cast<unsigned char*>(m_converted.data()), width, height,
+                 width * static_cast<int>(sizeof(std::uint32_t))};
 }
 
 void WindowBuffer::Show(const std::vector<PixelRect>& areas)
 {
-    cairo_surface_mark_dirty(m_back.get());
-    CopyAreas(m_back.get(), m_front.get(), areas);
+    XImage* image = m_image ? m_image->Get() : nullptr;
+    if (!image) return;
+    for (const PixelRect& area : areas) {
+        if (!m_converted.empty()) m_pixels.Convert(m_picture, *image, area);
+        m_image->Put(m_target.window, m_gc, area);
+    }
+    m_image->Finish();
 }

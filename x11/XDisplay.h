@@ -2,8 +2,8 @@
 
 #include <X11/Xlib.h>
 
-// The connection to the X server, closed on destruction. Everything made on it (Cairo surfaces,
-// their pixmaps) must be released first: declare it before them.
+// The connection to the X server, closed on destruction. Everything made on it (the picture,
+// its shared memory, the graphics context) must be released first: declare it before them.
 class XDisplay {
 public:
     explicit XDisplay(const char* name = nullptr) : m_display(XOpenDisplay(name)) {}

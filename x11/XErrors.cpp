@@ -14,11 +14,19 @@ int RecordError(Display*, XErrorEvent* error)
     return 0;
 }
 
+bool TrappedFailure = false;
+
+int TrapError(Display*, XErrorEvent*)
+{
+    TrappedFailure = true;
+    return 0;
+}
+
 int EndOnLostConnection(Display*)
 {
     std::fputs("cascadium: the connection to the X server is gone\n", stderr);
     // Xlib's state is unusable from here on: no destructor may touch it.
-    std::_Exit(0);
+    std::_Exit(1);
 }
 
 }  // namespace
@@ -34,6 +42,17 @@ std::optional<XErrorEvent> TakeXError()
     const std::optional<XErrorEvent> error = FirstError;
     FirstError.reset();
     return error;
+}
+
+bool RequestSucceeds(Display* display, const std::function<void()>& request)
+{
+    XSync(display, False);
+    TrappedFailure = false;
+    const XErrorHandler previous = XSetErrorHandler(TrapError);
+    request();
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return !TrappedFailure;
 }
 
 bool WindowIsGone(Display* display, Window window)

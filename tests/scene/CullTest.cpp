@@ -115,7 +115,7 @@ TEST_F(Cull, FallingBelowTheSceneRemovesEvenYoungObjects)
     SceneObject* past = Object(-30.01f, b2Vec2(0.0f, -5.0f));
     CullAt(t0);
     EXPECT_TRUE(Live(edge));
-    EXPECT_FALSE(Live(past));
+    ASSERT_FALSE(Live(past));
     EXPECT_EQ(observer.removed.back().second, RemovalReason::Fall);
 }
 
@@ -128,7 +128,7 @@ TEST_F(Cull, NothingOutlivesItsLifetimeButPermanentEntries)
     EXPECT_TRUE(Live(e));
     e->body->SetLinearVelocity(b2Vec2(3.0f, 0.0f));
     CullAt(t0 + 45001);
-    EXPECT_FALSE(Live(e));
+    ASSERT_FALSE(Live(e));
     EXPECT_EQ(observer.removed.back().second, RemovalReason::Age);
     CullAt(t0 + 10000000);
     EXPECT_EQ(scene.ObjectCount(), 4);  // ground, conveyor and shelves stay
@@ -173,6 +173,7 @@ TEST_F(Cull, RemovingOneChainCircleTakesOnlyItsOwnSprings)
     SpawnSpringChain(scene);
     auto all = Entries();
     // C0, C1, S01, C2, S12, C3, S23 after the four scenery entries.
+    ASSERT_EQ(all.size(), 4u + 7u);
     SceneObject* c1 = all[5];
     scene.RemoveObject(c1);
     all = Entries();
@@ -189,6 +190,7 @@ TEST_F(Cull, RemovingOneClusterCircleTakesOnlyItsOwnJoints)
 {
     SpawnRigidCluster(scene, 6);
     auto all = Entries();
+    ASSERT_GT(all.size(), 6u);
     const b2Body* p0 = all[6]->body;
     scene.RemoveObject(all[6]);
     all = Entries();

@@ -85,6 +85,31 @@ TEST(OptionsTest, UnknownWordsAreRefusedWhateverTheirDashes)
     EXPECT_EQ(Parse({"--"}).error, "unknown option '--' (see --help)");
 }
 
+TEST(OptionsTest, ErrorLinesShowControlBytesAndBrokenUtf8EscapedAndLongArgumentsCut)
+{
+    const std::string sixty(60, '7');
+    const struct {
+        std::string arg;
+        std::string shown;
+    } rows[] = {
+        {"cradle\x1b[31mRED", "cradle\\x1b[31mRED"},
+        {"a\tb\x7f\\", "a\\x09b\\x7f\\\\"},
+        {"gr\xc3\xbcn \xe2\x82\xac \xf0\x9f\x8c\x8d", "gr\xc3\xbcn \xe2\x82\xac \xf0\x9f\x8c\x8d"},
+        {"\xc2\x9b[31m", "\\xc2\\x9b[31m"},              // C1 control: the terminal's CSI
+        {"\xff\xc3(\xe2\x82", "\\xff\\xc3(\\xe2\\x82"},  // stray, broken and cut-off sequences
+        {"\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80",
+         "\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80"},  // overlong, surrogate, too large
+        {sixty, sixty},
+        {sixty + "7", sixty + "..."},
+        {std::string(59, '7') + "\x1b", std::string(59, '7') + "..."},  // an escape is never split
+    };
+    for (const auto& row : rows) EXPECT_EQ(Printable(row.arg), row.shown) << row.shown;
+    EXPECT_EQ(Parse({"--world", "cradle\x1b[31m"}).error, "bad value 'cradle\\x1b[31m' for --world (see --help)");
+    EXPECT_EQ(Parse({"--\x07"}).error, "unknown option '--\\x07' (see --help)");
+    EXPECT_EQ(Parse({"--window-id", std::string(100000, '9')}).error,
+              "bad value '" + std::string(60, '9') + "...' for --window-id (see --help)");
+}
+
 TEST(OptionsTest, HelpIsReadAfterTheOtherOptionsAreChecked)
 {
     EXPECT_TRUE(Parse({"--world", "cradle", "--help"}).options.help);

@@ -1,27 +1,12 @@
 #!/usr/bin/env bash
 # End to end: cascadium drawing into another program's window, as xscreensaver runs its hacks.
-# With --window-id and with --root plus XSCREENSAVER_WINDOW the picture fills the host's window
-# and keys there are not ours; destroying the window ends the program with status 0. Plain
-# --root draws on the root window.
+# With --window-id and with --root plus XSCREENSAVER_WINDOW (white space around it allowed) the
+# picture fills the host's window, follows it when the host makes it larger, and keys there are
+# not ours; destroying the window ends the program with status 0. Plain --root draws on the
+# root window. A window id that names no window is a bad command line: one line, status 2.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 start_xvfb 1280x1024
-
-# open_host: a white 640x400 window at the top left; its id in $host_window.
-open_host() {
-  coproc HOST { "$X11_TEST_HOST" window 640 400; }
-  started+=("$HOST_PID")
-  read -r -t 10 host_window <&"${HOST[0]}"
-}
-
-# destroy_host: destroys the window, then ends the host.
-destroy_host() {
-  echo destroy >&"${HOST[1]}"
-  local said=""
-  read -r -t 10 said <&"${HOST[0]}"
-  eval "exec ${HOST[1]}>&-"
-  [ "$said" = destroyed ]
-}
 
 # shows_world: the host's window holds the Cascadium picture, not its own white.
 shows_world() {
@@ -33,9 +18,20 @@ shows_world() {
   [ "$navy" -ge 5000 ] && [ "$white" -le 2000 ]
 }
 
+# grown_area_shows_world: the part of a 1000x600 host window beyond its first 640x400 shows
+# the world's navy, not the host's white.
+grown_area_shows_world() {
+  shoot 360x600+640+0
+  local right_navy=$(count_of 000080)
+  shoot 640x200+0+400
+  [ "$right_navy" -ge 1000 ] && [ "$(count_of FFFFFF)" -le 1000 ]
+}
+
 embedded_run() {  # embedded_run DESCRIPTION: the program is started into $host_window already
   sleep 1.5
   check "$1: the picture fills the host's window" shows_world
+  xdotool windowsize --sync "$host_window" 1000 600
+  check "$1: the picture fills the host's window grown to 1000x600" wait_for 5 grown_area_shows_world
   xdotool windowfocus --sync "$host_window" key q
   sleep 0.3
   check "$1: q in the host's window is not the program's" kill -0 "$program"
@@ -50,8 +46,8 @@ start_program -window-id "$((host_window))"
 embedded_run "-window-id in decimal"
 
 open_host
-XSCREENSAVER_WINDOW=$host_window start_program --root
-embedded_run "--root with XSCREENSAVER_WINDOW"
+XSCREENSAVER_WINDOW=" $host_window " start_program --root
+embedded_run "--root with XSCREENSAVER_WINDOW in spaces"
 
 start_program --root --world pachinko
 sleep 1.5
@@ -64,6 +60,7 @@ check "SIGHUP ends it with status 0 (status $status)" [ "$status" = 0 ]
 
 start_program --window-id 0x7fffff0
 wait_exit "$program" 5
-check "a window id that names no window ends it with status 0 (status $status)" [ "$status" = 0 ]
+check "a window id that names no window ends it with status 2 and one line (status $status)" \
+  eval "[ $status = 2 ] && [ \"\$(tail -n 1 '$work/program.log')\" = 'cascadium: the window to draw in does not exist' ]"
 
 finish

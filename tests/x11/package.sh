@@ -28,6 +28,7 @@ version=$(sed -nE 's/^set\(CASCADIUM_VERSION_TEXT (.*)\)$/\1/p' "$(dirname "${BA
 check "it is version $version" [ "$(dpkg-deb -f "$deb" Version)" = "$version" ]
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "  Depends: $depends"
-check "it depends on the X and Cairo libraries" eval "[[ '$depends' == *libx11-6* && '$depends' == *libcairo2* ]]"
+check "it depends on the X libraries, and no longer on Cairo" \
+  eval "[[ '$depends' == *libx11-6* && '$depends' == *libxext6* && '$depends' != *cairo* ]]"
 
 finish

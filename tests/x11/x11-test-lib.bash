@@ -59,9 +59,44 @@ wait_window() {
   echo "$id"
 }
 
-# shoot WIDTHxHEIGHT+X+Y: a histogram of that part of the screen in $work/histogram.txt.
-shoot() {
-  xwd -root -silent | convert xwd:- -crop "$1" +repage -format %c histogram:info:- >"$work/histogram.txt"
+# wait_for SECONDS COMMAND...: runs the command every tenth of a second until it succeeds;
+# fails when it has not within about SECONDS.
+wait_for() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# capture: the whole screen, now, for crop to read.
+capture() { xwd -root -silent >"$work/screen.xwd"; }
+
+# crop WIDTHxHEIGHT+X+Y: a histogram of that part of the last capture in $work/histogram.txt.
+crop() { convert "xwd:$work/screen.xwd" -crop "$1" +repage -format %c histogram:info:- >"$work/histogram.txt"; }
+
+# shoot WIDTHxHEIGHT+X+Y: a capture, and the histogram of that part of it.
+shoot() { capture && crop "$1"; }
+
+# resident_kb PID: the process's resident memory in kB.
+resident_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+
+# open_host [WIDTH HEIGHT]: a white window of another program at the top left (640x400 unless
+# given); its id in $host_window.
+open_host() {
+  coproc HOST { "$X11_TEST_HOST" window "${1:-640}" "${2:-400}"; }
+  started+=("$HOST_PID")
+  read -r -t 10 host_window <&"${HOST[0]}"
+}
+
+# destroy_host: destroys the window, then ends the host.
+destroy_host() {
+  echo destroy >&"${HOST[1]}"
+  local said=""
+  read -r -t 10 said <&"${HOST[0]}"
+  eval "exec ${HOST[1]}>&-"
+  [ "$said" = destroyed ]
 }
 
 # Pixels of one exact colour (RRGGBB) in the last shot.

@@ -2,7 +2,9 @@
 //   x11-test-host window WIDTH HEIGHT  makes a window at the top left of the screen, prints its
 //                                      id (0x...) and waits; a line "destroy" on standard input
 //                                      destroys it, the end of input ends the host
-//   x11-test-host close WINDOW         asks a window to close, as a window manager does
+//   x11-test-host message TYPE WINDOW  sends a window a client message of that type carrying
+//                                      WM_DELETE_WINDOW: of type WM_PROTOCOLS it asks the
+//                                      window to close, as a window manager does
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -32,12 +34,12 @@ int MakeWindow(Display* display, unsigned width, unsigned height)
     return 0;
 }
 
-int AskToClose(Display* display, Window window)
+int SendDeleteWindow(Display* display, const char* type, Window window)
 {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.message_type = XInternAtom(display, type, False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
@@ -60,10 +62,10 @@ int main(int argc, char** argv)
     if (command == "window" && argc == 4)
         status =
             MakeWindow(display, static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])));
-    else if (command == "close" && argc == 3)
-        status = AskToClose(display, static_cast<Window>(std::strtoul(argv[2], nullptr, 0)));
+    else if (command == "message" && argc == 4)
+        status = SendDeleteWindow(display, argv[2], static_cast<Window>(std::strtoul(argv[3], nullptr, 0)));
     else
-        std::fputs("usage: x11-test-host window WIDTH HEIGHT | close WINDOW\n", stderr);
+        std::fputs("usage: x11-test-host window WIDTH HEIGHT | message TYPE WINDOW\n", stderr);
     XCloseDisplay(display);
     return status;
 }
