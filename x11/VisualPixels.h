@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/DrawSurface.h"
 #include "render/aliased/PixelImage.h"
 
 #include <X11/Xlib.h>
