@@ -1,7 +1,12 @@
 #include <windows.h>
 
+#include "res/ResourceIds.h"
+#include "scene/WorldTable.h"
+#include "ui/WorldMenu.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -51,6 +56,35 @@ TEST(ResourcesTest, TheMenuHasFileExitAndTheThreeWorlds)
     for (UINT i = 0; i < 3; ++i) {
         EXPECT_EQ(GetMenuItemID(world, static_cast<int>(i)), items[i].id);
         EXPECT_EQ(MenuText(world, i), items[i].text);
+    }
+    DestroyMenu(menu);
+}
+
+std::wstring Widened(const char* text)
+{
+    return std::wstring(text, text + std::strlen(text));
+}
+
+// The world table, the string resources, the World menu and ui/WorldMenu.h tell the same
+// worlds apart: a world's name is string 200 + its number and the text of its menu item (less
+// the access key's &), and the item at its place carries the command that picks it.
+TEST(ResourcesTest, EachWorldOfTheTableHasItsNameAndItsWorldMenuItem)
+{
+    const HMENU menu = LoadMenuW(Self(), MAKEINTRESOURCEW(IDR_MAIN_MENU));
+    ASSERT_NE(menu, nullptr);
+    const HMENU worlds = GetSubMenu(menu, 1);
+    ASSERT_EQ(GetMenuItemCount(worlds), static_cast<int>(WorldCount));
+    for (const WorldRow& row : WorldTable) {
+        const auto number = static_cast<UINT>(row.kind);
+        const std::wstring name = Widened(row.displayName);
+        wchar_t string[64] = {};
+        LoadStringW(Self(), IDS_WORLD_NAME_FIRST + number, string, 64);
+        EXPECT_EQ(string, name) << row.shortName;
+        std::wstring item = MenuText(worlds, number);
+        item.erase(std::remove(item.begin(), item.end(), L'&'), item.end());
+        EXPECT_EQ(item, name) << row.shortName;
+        EXPECT_EQ(GetMenuItemID(worlds, static_cast<int>(number)), static_cast<UINT>(MenuItemOf(row.kind)))
+            << row.shortName;
     }
     DestroyMenu(menu);
 }
