@@ -4,12 +4,33 @@
 # file holds owns the display; the other tries the next number. -noreset keeps the server as it
 # is between clients: otherwise it resets each time the last one leaves, the readiness probe first.
 # Usage: start_private_xvfb WIDTHxHEIGHT LOG [Xvfb options...]
-start_private_xvfb() {
-  local size=$1 log=$2 n
-  shift 2
+start_private_xvfb() { start_xvfb_as attached "$@"; }
+
+# The same for a server that outlives the caller and its test (scripts/wine-test keeps one for a
+# whole test run): it is started by detach.
+start_lasting_xvfb() { start_xvfb_as detached "$@"; }
+
+# Starts a command in the background, in a session of its own that holds none of the caller's
+# files but its standard output and error: CTest waits until every copy of a test's output pipe
+# is closed, and a lock the caller holds would stay held. The command's pid is $!.
+detach() {
+  (
+    cd /
+    for fd in $(ls /proc/$BASHPID/fd); do [ "$fd" -gt 2 ] && eval "exec $fd>&-"; done
+    exec setsid "$@" </dev/null
+  ) &
+}
+
+start_xvfb_as() {
+  local how=$1 size=$2 log=$3 n
+  shift 3
   for n in $(seq 80 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -noreset -screen 0 "${size}x24" -nolisten tcp "$@" >"$log" 2>&1 &
+    if [ "$how" = detached ]; then
+      detach Xvfb ":$n" -noreset -screen 0 "${size}x24" -nolisten tcp "$@" >"$log" 2>&1
+    else
+      Xvfb ":$n" -noreset -screen 0 "${size}x24" -nolisten tcp "$@" >"$log" 2>&1 &
+    fi
     xvfb_pid=$!
     for _ in $(seq 50); do
       if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$xvfb_pid" ] &&

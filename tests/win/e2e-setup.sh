@@ -71,7 +71,7 @@ if [ -n "$window" ]; then
   rm -rf "$work"
   press_until_ended "$window" "$started_pid" alt+f x
 fi
-finish 15
+await_exit 15
 check "it shows the navy shelves ($navy navy pixels)" test "$navy" -gt 5000
 check "File, Exit ends it with 0 ($exit_code)" test "$exit_code" = 0
 
@@ -95,4 +95,4 @@ check "the uninstall entry is gone" test -z "$(entry_value DisplayName)"
 check "SCRNSAVE.EXE is cleared" test -z "$(reg_value "$desktop_key" SCRNSAVE.EXE)"
 check "the stored world is left ($(reg_world))" test "$(reg_world)" = "REG_DWORD 0x1"
 reg_clear
-e2e_result
+finish

@@ -5,7 +5,7 @@ set -uo pipefail
 : "${CASCADIUM_BUILD_DIR:?the build tree}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.bash"
 
 cmake --install "$CASCADIUM_BUILD_DIR" --prefix "$work/prefix" >"$work/install.log" 2>&1
 check "cmake --install installs the hack" [ -x "$work/prefix/libexec/xscreensaver/cascadium" ]

@@ -1,4 +1,5 @@
-# Sourced by the scripts tests/x11/*.sh: named checks that count failures, and the verdict.
+# Sourced by the end-to-end scripts (tests/x11/*.sh, tests/win/e2e-*.sh): named checks that
+# count failures, and the verdict.
 failures=0
 
 check() {  # check DESCRIPTION COMMAND...
