@@ -6,7 +6,8 @@
 # shrinks. In the cradle a left-button drag drops objects, a right-button one does not. SIGTERM,
 # SIGINT, Escape and the window manager's close request end it with status 0, and no other
 # message carrying the close request's atom does; a connection killed under it ends it with
-# status 1. The shelves show over TCP (no shared memory) and on 16-bit and 8-bit screens.
+# status 1. The shelves show over TCP (no shared memory) and on 16-bit, 8-bit and DirectColor
+# screens.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 
@@ -163,8 +164,9 @@ check "a connection killed under it ends it with status 1 and one line (status $
   eval "[ $status = 1 ] && [ \"\$(tail -n 1 '$work/program.log')\" = 'cascadium: the connection to the X server is gone' ]"
 
 # A server that cannot share this process's memory (one reached over TCP) gets the pixels sent;
-# 16-bit and 8-bit (colour map) visuals get them converted: the shelves show on each.
-for server in "--tcp 1024x768" 1024x768x16 1024x768x8; do
+# 16-bit, 8-bit (colour map) and DirectColor (a colour map per channel, -cc 5) visuals get them
+# converted: the shelves show on each.
+for server in "--tcp 1024x768" 1024x768x16 1024x768x8 "1024x768x24 -cc 5"; do
   start_xvfb $server
   start_program
   wait_window Cascadium 10 >/dev/null
