@@ -3,7 +3,8 @@
 # With --window-id and with --root plus XSCREENSAVER_WINDOW (white space around it allowed) the
 # picture fills the host's window, follows it when the host makes it larger, and keys there are
 # not ours; destroying the window ends the program with status 0. Plain --root draws on the
-# whole root window of a screen wider than tall. A window id that names no window is a bad command line: one line, status 2.
+# whole root window of a screen wider than tall. A window id that names no window is a bad
+# command line: one line, status 2.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 start_xvfb 1920x1080
@@ -53,7 +54,7 @@ start_program --root --world pachinko
 sleep 1.5
 shoot 1920x1080+0+0
 pins=$(count_of 000080)
-crop 840x1080+1080+0  # where a picture of height x width would end
+crop 840x1080+1080+0  # black if the picture took the screen's height for its width
 check "plain --root draws on the root window (navy $pins, $(count_of 000080) of it right of x = 1080)" \
   eval "at_least $pins 10000 && at_least $(count_of 000080) 5000"
 kill -HUP "$program"
