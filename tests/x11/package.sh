@@ -44,10 +44,11 @@ dpkg-deb -x "$deb" "$work/root"
 docs="$work/root/usr/share"
 check "its changelog's latest entry is this version" \
   [ "$(zcat "$docs/doc/cascadium/changelog.gz" | dpkg-parsechangelog -l - -S Version)" = "$version" ]
-# The manual page escapes its dashes (\-\-world); --help names every option plainly.
-zcat "$docs/man/man6/cascadium.6.gz" | sed 's/\\-/-/g' >"$work/manual.txt"
+# Each option --help names heads an entry of the manual page (the line after a .TP; the page
+# escapes its dashes, \-\-world).
+zcat "$docs/man/man6/cascadium.6.gz" | sed 's/\\-/-/g' | awk 'tag { print } { tag = /^\.TP/ }' >"$work/entries.txt"
 for option in $("$CASCADIUM" --help | grep -oE '^  --[a-z-]+'); do
-  check "its manual page describes $option, as --help does" grep -qF -- "$option" "$work/manual.txt"
+  check "its manual page has an entry for $option, as --help does" grep -qE -- "^\.B[IR]? $option( |\$)" "$work/entries.txt"
 done
 
 # Debian's own judge of a package: no error and no warning. The overrides the package ships say
