@@ -31,12 +31,15 @@ elseif(TARGET cascadium)
   # xscreensaver looks for its hacks and their settings descriptions.
   install(TARGETS cascadium RUNTIME DESTINATION libexec/xscreensaver)
   install(FILES ${PROJECT_SOURCE_DIR}/x11/cascadium.xml DESTINATION share/xscreensaver/config)
+  include(${CMAKE_CURRENT_LIST_DIR}/PackageDocs.cmake)
   set(CPACK_GENERATOR DEB)
+  # Debian ships programs without their debugging symbols.
+  set(CPACK_STRIP_FILES ON)
   set(CPACK_PACKAGE_VENDOR Zantrel)
   set(CPACK_PACKAGE_CONTACT "Zantrel")
   set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Two-dimensional physics worlds as an xscreensaver hack")
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-      "Grey objects fall, bounce, roll, pile up on shelves and vanish again, swing in a\n Newton's cradle or drop through a field of pins. Box2D physics.")
+      "Grey objects fall, bounce, roll, pile up on shelves and vanish again, swing in\n a Newton's cradle or drop through a field of pins. Box2D physics.")
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION x11)
