@@ -8,6 +8,10 @@
 //                                                               and exits with its exit code
 //        WindowProbe tree   <program> <argument text>           the same, but waits until every
 //                                                               process it started has ended too
+//        WindowProbe texts  <class|-> <title|->                 prints the texts of every such
+//                                                               window and of its controls
+//        WindowProbe press  <class|-> <title|-> <button id>     clicks that button in every such
+//                                                               window that takes input
 //        WindowProbe roots                                      prints "<desktop> <message root>",
 //                                                               the windows no preview may use
 //        WindowProbe hold                                       keeps the desktop open until
@@ -103,6 +107,66 @@ int RunTree(const wchar_t* program, const wchar_t* arguments)
     return exitCode;
 }
 
+// A dialog and its message box share their title: texts and press act on every visible
+// top-level window of that class and title.
+struct Matching {
+    const wchar_t* className;
+    const wchar_t* title;
+    void (*action)(HWND window, int buttonId);
+    int buttonId;
+    int found;
+};
+
+BOOL CALLBACK ActIfMatching(HWND window, LPARAM search)
+{
+    auto& matching = *reinterpret_cast<Matching*>(search);
+    wchar_t className[256] = L"";
+    wchar_t title[256] = L"";
+    GetClassNameW(window, className, 256);
+    GetWindowTextW(window, title, 256);
+    if (IsWindowVisible(window) && (!matching.className || std::wcscmp(className, matching.className) == 0)
+        && (!matching.title || std::wcscmp(title, matching.title) == 0)) {
+        matching.action(window, matching.buttonId);
+        ++matching.found;
+    }
+    return TRUE;
+}
+
+int ForEachMatching(const wchar_t* className, const wchar_t* title, void (*action)(HWND, int), int buttonId)
+{
+    Matching matching{OrNull(className), OrNull(title), action, buttonId, 0};
+    EnumWindows(ActIfMatching, reinterpret_cast<LPARAM>(&matching));
+    return matching.found > 0 ? 0 : 1;
+}
+
+// WM_GETTEXT rather than GetWindowText: an edit control of another process keeps its text to itself.
+BOOL CALLBACK PrintText(HWND window, LPARAM)
+{
+    wchar_t text[1024] = L"";
+    DWORD_PTR length = 0;
+    if (SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &length)
+        && text[0]) {
+        char utf8[4096];
+        if (WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr) > 0)
+            std::printf("%s\n", utf8);
+    }
+    return TRUE;
+}
+
+void PrintTexts(HWND window, int)
+{
+    PrintText(window, 0);
+    EnumChildWindows(window, PrintText, 0);
+}
+
+// A window that shows a modal message box takes no input: only the box is pressed.
+void Press(HWND window, int buttonId)
+{
+    const HWND button = GetDlgItem(window, buttonId);
+    if (IsWindowEnabled(window) && button)
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
 // The message root is the parent of every message-only window; a throwaway one finds it.
 int PrintRoots()
 {
@@ -153,6 +217,9 @@ int wmain(int argc, wchar_t** argv)
     }
     if (command == L"run") return Run(argv[2], argv[3]);
     if (command == L"tree") return RunTree(argv[2], argv[3]);
+    if (command == L"texts") return ForEachMatching(argv[2], argv[3], PrintTexts, 0);
+    if (command == L"press" && argc == 5)
+        return ForEachMatching(argv[2], argv[3], Press, std::wcstol(argv[4], nullptr, 10));
     if (command == L"absent") return Find(argv[2], argv[3]) ? 1 : 0;
     if (command == L"close") {
         const HWND window = Find(argv[2], argv[3]);
