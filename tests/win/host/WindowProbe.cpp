@@ -8,9 +8,9 @@
 //                                                               and exits with its exit code
 //        WindowProbe tree   <program> <argument text>           the same, but waits until every
 //                                                               process it started has ended too
-//        WindowProbe texts  <class|-> <title|->                 prints the texts of every such
+//        WindowProbe texts  <class|-> <title start|->           prints the texts of every such
 //                                                               window and of its controls
-//        WindowProbe press  <class|-> <title|-> <button id>     clicks that button in every such
+//        WindowProbe press  <class|-> <title start|-> <id>      clicks that button in every such
 //                                                               window that takes input
 //        WindowProbe roots                                      prints "<desktop> <message root>",
 //                                                               the windows no preview may use
@@ -107,8 +107,8 @@ int RunTree(const wchar_t* program, const wchar_t* arguments)
     return exitCode;
 }
 
-// A dialog and its message box share their title: texts and press act on every visible
-// top-level window of that class and title.
+// A dialog and its message box share the start of their title: texts and press act on every
+// visible top-level window of that class whose title starts so.
 struct Matching {
     const wchar_t* className;
     const wchar_t* title;
@@ -125,7 +125,7 @@ BOOL CALLBACK ActIfMatching(HWND window, LPARAM search)
     GetClassNameW(window, className, 256);
     GetWindowTextW(window, title, 256);
     if (IsWindowVisible(window) && (!matching.className || std::wcscmp(className, matching.className) == 0)
-        && (!matching.title || std::wcscmp(title, matching.title) == 0)) {
+        && (!matching.title || std::wcsncmp(title, matching.title, std::wcslen(matching.title)) == 0)) {
         matching.action(window, matching.buttonId);
         ++matching.found;
     }
