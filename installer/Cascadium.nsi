@@ -127,31 +127,21 @@ FunctionEnd
 ; NSIS starts an uninstaller that is not given _?= as a copy in the temporary folder and ends
 ; at once with 0, whatever the copy does. The entry's commands give _?=: the uninstaller runs in
 ; place and ends with the uninstall's real status. A running program's file cannot be deleted
-; (nor, under Wine, renamed), so on success it leaves a copy of itself behind that removes the
-; uninstaller and its folder once it has ended (un.onUninstSuccess). That copy, like NSIS's own,
-; stays in the temporary folder until the next restart.
+; (nor, under Wine, renamed), so on success it starts a copy of itself with
+; /REMOVEAFTER=<its process id>, which waits until it has ended and removes it and its folder.
+; That copy, like NSIS's own, stays in the temporary folder until the next restart.
 !define SYNCHRONIZE 0x100000
-!define WAIT_FOR_END_MS 60000
+!define INFINITE -1
 Function un.onInit
   Call un.RequireAdmin
   Call un.FindSaver
   ${GetParameters} $0
   ClearErrors
   ${GetOptionsS} $0 "/REMOVEAFTER=" $1
-  ${If} ${Errors}
-    Return
+  ${IfNot} ${Errors}
+    Call un.RemoveAfterEnd
+    Quit
   ${EndIf}
-  System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
-  System::Call 'kernel32::WaitForSingleObject(p r2, i ${WAIT_FOR_END_MS})'
-  System::Call 'kernel32::CloseHandle(p r2)'
-  ; Only after an uninstall: the entry is gone.
-  ClearErrors
-  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" UninstallString
-  ${If} ${Errors}
-    Delete "$INSTDIR\${UNINSTALLER}"
-    RMDir $INSTDIR
-  ${EndIf}
-  Quit
 FunctionEnd
 
 Function un.onUninstSuccess
@@ -160,6 +150,21 @@ Function un.onUninstSuccess
     CopyFiles /SILENT $EXEPATH $PLUGINSDIR
     System::Call 'kernel32::GetCurrentProcessId() i .r0'
     Exec '"$PLUGINSDIR\$EXEFILE" /REMOVEAFTER=$0 _?=$INSTDIR'
+  ${EndIf}
+FunctionEnd
+
+; $1: the process id of the uninstaller that ran in place. It lives until its last page is
+; closed; one already gone cannot be opened and is not waited for. Only after an uninstall,
+; when the entry is gone, are its file and folder removed.
+Function un.RemoveAfterEnd
+  System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
+  System::Call 'kernel32::WaitForSingleObject(p r2, i ${INFINITE})'
+  System::Call 'kernel32::CloseHandle(p r2)'
+  ClearErrors
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" UninstallString
+  ${If} ${Errors}
+    Delete "$INSTDIR\${UNINSTALLER}"
+    RMDir $INSTDIR
   ${EndIf}
 FunctionEnd
 
@@ -251,6 +256,7 @@ Section Uninstall
   ; The stored world (HKCU\Software\Zantrel) stays: a reinstall picks it up again.
   Call un.HandBackSaver
 
+  ; In place these two fail; the copy that un.onUninstSuccess starts does them.
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir $INSTDIR
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
