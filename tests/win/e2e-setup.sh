@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
-# The setup program in the test prefix (64-bit Wine), another saver current at the start: setup
-# that cannot write its uninstaller or finds a folder in the program's place fails and leaves
-# nothing; a silent install puts the built program into syswow64 with a complete uninstall entry
-# and leaves the other saver current (/SETSAVER=no is not /SETSAVER); the installed program runs;
-# a second install with /SETSAVER replaces the program, leaves one entry and one file and makes
-# it the current saver. While the program runs, setup says so and the entry's silent command
-# ends with 2. The uninstall page names the program and calls a folder in its place one; the
-# uninstall then removes the program, the entry and the uninstaller, hands back the replaced
-# saver however SCRNSAVE.EXE spells our path, and leaves the stored world alone. Installed and
-# uninstalled once more, a saver picked by the user stays, and our short path after the program
-# was deleted by hand is cleared.
+# The setup program in the test prefix (64-bit Wine), another saver current: setup fails and
+# leaves nothing when a folder is where the uninstaller or program goes; installs put the program
+# into syswow64 with a complete entry (/SETSAVER=no leaves the saver, /SETSAVER takes it over);
+# the program runs; while it runs setup says so and the entry's silent uninstall ends with 2; the
+# uninstall page names the program and a folder in its place; the uninstall removes everything,
+# hands back the replaced saver however SCRNSAVE.EXE spells our path and keeps the stored world;
+# once more, a saver picked since stays, and our short path is cleared after a deletion by hand.
 source "$(dirname "${BASH_SOURCE[0]}")/host/e2e-common.bash"
 
 version=$(product_version)
@@ -61,12 +57,9 @@ dialog_texts_saying() {
 }
 press() { probe press '#32770' Cascadium "$1"; } # 1 the default button, 2 Cancel, 4 Retry
 
-# Waits at most a minute for the dialogs' program <pid>, answering Cancel once it is late, and
-# sets ui_status.
+# Sets ui_status once the dialogs' program <pid> has ended, answering Cancel after a minute.
 end_dialogs() {
-  local waited
-  for waited in $(seq 600); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$1" 2>/dev/null && for waited in 1 2 3; do press 2; sleep 1; done
+  timeout 60 tail --pid="$1" -f /dev/null || press 2
   wait "$1"
   ui_status=$?
 }
