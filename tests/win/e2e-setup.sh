@@ -138,7 +138,7 @@ status=$?
 check "the entry's silent uninstall ended with 2 ($status)" test $status = 2
 check "the program and the entry stay" test -f "$installed" -a -n "$(entry_value DisplayName)"
 probe close '#32770' Settings
-finish 15
+await_exit 15
 
 echo "installing again over a damaged program, with /SETSAVER"
 echo damaged >"$installed"
