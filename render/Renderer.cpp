@@ -20,7 +20,7 @@ struct View {
     int height;
 
     PixelPoint Pixel(const b2Vec2& world) const { return ToPixel(WorldToClient(world.x, world.y, width, height)); }
-    float Length(float world) const { return (world / ViewHeight) * static_cast<float>(height); }
+    float Length(float world) const { return (world / VisibleWorldHeight) * static_cast<float>(height); }
 };
 
 // p + R·v, summed in this order so every platform gets the same pixels.

@@ -18,7 +18,7 @@ answer_dialog() {
     check "the dialog has an X window" test -n "$window"
     press_until_ended "$window" "$started_pid" "$key"
   fi
-  finish 15
+  await_exit 15
   check "the process ends with 0 ($exit_code)" test "$exit_code" = 0
   check "no main window was left" probe absent CascadiumClass -
 }
@@ -40,4 +40,4 @@ answer_dialog "/c:" Escape
 check "Escape kept the stored 9 ($(reg_world))" test "$(reg_world)" = "REG_DWORD 0x9"
 
 reg_clear
-e2e_result
+finish

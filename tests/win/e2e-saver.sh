@@ -19,7 +19,7 @@ start_full_screen() {
 }
 
 alive() { kill -0 "$started_pid" 2>/dev/null; }
-ended_with_zero() { finish 10; test "$exit_code" = 0; }
+ended_with_zero() { await_exit 10; test "$exit_code" = 0; }
 
 echo "argument text [/s]: 4 pixels keep it, 5 end it"
 if start_full_screen "/s"; then
@@ -32,7 +32,7 @@ if start_full_screen "/s"; then
   xdotool mousemove_relative 3 -1
   check "a 5-pixel move in y ends it with 0" ended_with_zero
 else
-  finish 10
+  await_exit 10
 fi
 
 for arguments in "/S" "/s 123" "/S:9" "/save"; do
@@ -41,7 +41,7 @@ for arguments in "/S" "/s 123" "/S:9" "/save"; do
     xdotool mousemove_relative 5 0
     check "a 5-pixel move in x ends it with 0" ended_with_zero
   else
-    finish 10
+    await_exit 10
   fi
 done
-e2e_result
+finish

@@ -14,8 +14,17 @@ namespace {
 
 struct Choice {
     std::string id;
+    std::string label;
     std::string argSet;
 };
+
+// The value of one attribute among an element's attributes; empty when it has none.
+std::string Attribute(const std::string& attributes, const char* name)
+{
+    const std::regex value(std::string(R"re(\b)re") + name + R"re(="([^"]*)")re");
+    std::smatch found;
+    return std::regex_search(attributes, found, value) ? found[1].str() : "";
+}
 
 // The <option> elements of the xscreensaver settings file, in order.
 std::vector<Choice> WorldChoices()
@@ -25,23 +34,22 @@ std::vector<Choice> WorldChoices()
     text << file.rdbuf();
     const std::string xml = text.str();
     const std::regex option(R"re(<option\s+id="([^"]*)"([^>]*)/>)re");
-    const std::regex argSet(R"re(arg-set="([^"]*)")re");
     std::vector<Choice> choices;
     for (std::sregex_iterator it(xml.begin(), xml.end(), option), end; it != end; ++it) {
         const std::string rest = (*it)[2];
-        std::smatch arg;
-        choices.push_back({(*it)[1], std::regex_search(rest, arg, argSet) ? arg[1].str() : ""});
+        choices.push_back({(*it)[1], Attribute(rest, "_label"), Attribute(rest, "arg-set")});
     }
     return choices;
 }
 
-TEST(SettingsFileTest, TheWorldChoiceOffersExactlyTheWorldsOfTheTableInItsOrder)
+TEST(SettingsFileTest, TheWorldChoiceOffersExactlyTheWorldsOfTheTableInItsOrderAndByTheirNames)
 {
     const std::vector<Choice> choices = WorldChoices();
     ASSERT_EQ(choices.size(), WorldCount);
     for (std::size_t i = 0; i < WorldCount; ++i) {
         const WorldRow& row = WorldTable[i];
         EXPECT_EQ(choices[i].id, row.shortName);
+        EXPECT_EQ(choices[i].label, row.displayName);
         // The program's default needs no argument; every other world is asked for by name.
         EXPECT_EQ(choices[i].argSet, row.kind == Options{}.shell.world ? "" : std::string("--world ") + row.shortName);
     }
