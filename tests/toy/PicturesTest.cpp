@@ -13,8 +13,9 @@
 
 namespace {
 
-// A view 10,000 pixels to the world unit, so that drawn positions are exact to a ten-thousandth.
-constexpr int TallWidth = 2000;
+// A view 10,000 pixels to the world unit, so that drawn positions are exact to a ten-thousandth,
+// and 210 units wide: the pointer can drop objects 100 units either side of the middle.
+constexpr int TallWidth = 2100000;
 constexpr int TallHeight = 300000;
 constexpr float PixelsPerUnit = TallHeight / 30.0f;
 
@@ -38,9 +39,9 @@ struct Harness {
     // Drops an object (a box) at world point (x, y), as the pointer does; returns its entry.
     const SceneObject& Drop(float x, float y)
     {
-        toy.PointerPressed(TallWidth / 2 + static_cast<int>(x * PixelsPerUnit),
+        toy.PointerPressed(PointerButton::Primary, TallWidth / 2 + static_cast<int>(x * PixelsPerUnit),
                            TallHeight - static_cast<int>(y * PixelsPerUnit));
-        toy.PointerReleased();
+        toy.PointerReleased(PointerButton::Primary);
         return *toy.GetScene().LastObject();
     }
 
