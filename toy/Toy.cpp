@@ -106,7 +106,7 @@ void Toy::PictureLost()
 
 std::vector<PixelRect> Toy::DrawFrame(const PixelImage& picture)
 {
-    if (!m_frameDue) return {};
+    if (!FrameDue()) return {};
     m_frameDue = false;
     const bool whole = m_drawWhole;
     m_drawWhole = false;

@@ -178,22 +178,39 @@ TEST(PicturesTest, ARecycledRecordAndBodyAreNeverDrawnFromTheOldEntrysPoses)
         ASSERT_TRUE(std::abs(at.x + 100.0f) < 1e-3f && at.y <= 20.0f + 1e-3f && at.y > 15.0f) << at.x << ", " << at.y;
 }
 
-TEST(PicturesTest, OnePerTickIsTheTicksOwnPictureByteForByte)
+TEST(PicturesTest, BetweenTicksEveryFrameMovesOnePerTickOnlyTheTicksOwnPictureByteForByte)
 {
-    ManualClock clock(1000);
-    Toy toy(clock, WorldKind::Cascadium);
-    toy.Resize(800, 480);
-    std::vector<std::uint32_t> shown(800 * 480), today(800 * 480);
-    const PixelImage picture{reinterpret_cast<unsigned char*>(shown.data()), 800, 480, 800 * 4};
-    for (int tick = 0; tick < 400; ++tick) {
-        clock.Advance(TickIntervalMs);
-        toy.TickIfDue();
-        ASSERT_TRUE(toy.FrameDue());
+    const struct {
+        Pictures pictures;
+        int fewestChanged;
+        int mostChanged;
+    } rows[] = {{Pictures::BetweenTicks, 540, 600}, {Pictures::OnePerTick, 150, 201}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pictures == Pictures::OnePerTick ? "one per tick" : "between ticks");
+        ManualClock clock(1000);
+        Toy toy(clock, WorldKind::Cascadium, row.pictures);
+        toy.Resize(800, 480);
+        std::vector<std::uint32_t> shown(800 * 480), today(800 * 480);
+        const PixelImage picture{reinterpret_cast<unsigned char*>(shown.data()), 800, 480, 800 * 4};
         toy.DrawFrame(picture);
-        ASSERT_FALSE(toy.FrameDue()) << "no picture between ticks";
-        AliasedSurface surface({reinterpret_cast<unsigned char*>(today.data()), 800, 480, 800 * 4});
-        RenderScene(toy.GetScene(), 800, 480, surface);
-        ASSERT_EQ(shown, today) << "tick " << tick;
+        int changed = 0;
+        int differ = 0;
+        // Ten seconds at 60 frames a second (200 ticks, and the one before), once the first
+        // objects have fallen into view.
+        for (std::uint32_t t = 1; t <= 15000; ++t) {
+            clock.Advance(1);
+            toy.TickIfDue();
+            if (t <= 5000 || t * 60 / 1000 == (t - 1) * 60 / 1000) continue;
+            changed += toy.DrawFrame(picture).empty() ? 0 : 1;
+            if (row.pictures == Pictures::OnePerTick) {
+                AliasedSurface surface({reinterpret_cast<unsigned char*>(today.data()), 800, 480, 800 * 4});
+                RenderScene(toy.GetScene(), 800, 480, surface);
+                differ += shown == today ? 0 : 1;
+            }
+        }
+        EXPECT_GE(changed, row.fewestChanged);
+        EXPECT_LE(changed, row.mostChanged);
+        EXPECT_EQ(differ, 0);
     }
 }
 

@@ -17,13 +17,18 @@ struct Choice {
     std::string argSet;
 };
 
-// The <option> elements of the xscreensaver settings file, in order.
-std::vector<Choice> WorldChoices()
+std::string SettingsFile()
 {
     std::ifstream file(CASCADIUM_XML);
     std::stringstream text;
     text << file.rdbuf();
-    const std::string xml = text.str();
+    return text.str();
+}
+
+// The <option> elements of the xscreensaver settings file, in order.
+std::vector<Choice> WorldChoices()
+{
+    const std::string xml = SettingsFile();
     const std::regex option(R"re(<option\s+id="([^"]*)"([^>]*)/>)re");
     const std::regex argSet(R"re(arg-set="([^"]*)")re");
     std::vector<Choice> choices;
@@ -45,6 +50,26 @@ TEST(SettingsFileTest, TheWorldChoiceOffersExactlyTheWorldsOfTheTableInItsOrder)
         // The program's default needs no argument; every other world is asked for by name.
         EXPECT_EQ(choices[i].argSet, row.kind == Options{}.shell.world ? "" : std::string("--world ") + row.shortName);
     }
+}
+
+// xscreensaver leaves out the argument of a slider at its default: the two defaults must agree.
+TEST(SettingsFileTest, TheFrameRateSliderGivesDelaysUpToOnePictureATickDefaultingToTheProgramsOwn)
+{
+    const std::string xml = SettingsFile();
+    std::smatch slider;
+    ASSERT_TRUE(std::regex_search(xml, slider, std::regex(R"re(<number id="delay"([^>]*)/>)re")));
+    const std::string attributes = slider[1];
+    const auto value = [&](const char* name) {
+        std::smatch found;
+        std::regex_search(attributes, found, std::regex(std::string(name) + R"re(="([^"]*)")re"));
+        return found[1].str();
+    };
+    EXPECT_EQ(value("arg"), "--delay %");
+    EXPECT_EQ(value("_label"), "Frame rate");
+    EXPECT_EQ(value("convert"), "invert");
+    EXPECT_EQ(value("low"), "0");
+    EXPECT_EQ(value("high"), "50000");
+    EXPECT_EQ(value("default"), std::to_string(Options{}.delayUs));
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 //                                      WM_DELETE_WINDOW: of type WM_PROTOCOLS it asks the
 //                                      window to close, as a window manager does
 //   x11-test-host pictures WINDOW MS   prints how many pictures were drawn on the window over
-//                                      MS milliseconds: bursts of drawing at least 5 ms apart
+//                                      MS milliseconds: bursts of drawing at least 8 ms apart
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
@@ -55,7 +55,7 @@ int SendDeleteWindow(Display* display, const char* type, Window window)
 }
 
 // Every drawing request on the window is reported with the server's time: a picture is shown
-// in a few requests at once, and pictures come 5 ms apart or more (200 a second at most).
+// in a few requests at once, and pictures come 8 ms apart or more (125 a second at most).
 int CountPictures(Display* display, Window window, int ms)
 {
     int eventBase = 0;
@@ -77,7 +77,7 @@ int CountPictures(Display* display, Window window, int ms)
             XNextEvent(display, &event);
             if (event.type != eventBase + XDamageNotify) continue;
             const Time at = reinterpret_cast<const XDamageNotifyEvent&>(event).timestamp;
-            if (pictures == 0 || at - last >= 5) ++pictures;
+            if (pictures == 0 || at - last >= 8) ++pictures;
             last = at;
         }
     }
