@@ -8,21 +8,13 @@
 #include "scene/Scene.h"
 #include "scene/SceneShell.h"
 #include "scene/WorldKind.h"
+#include "toy/Pictures.h"
 #include "toy/StepHistory.h"
 #include "toy/ToyInput.h"
 
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-// When the toy's pictures are drawn and what they show.
-enum class Pictures {
-    // One a tick, of the state the tick left: the Windows window's pictures.
-    OnePerTick,
-    // One whenever the shell asks, at the display's rate, each placing the bodies where the
-    // recorded steps put them ShowBehindMs before the clock's reading.
-    BetweenTicks,
-};
 
 // What every interactive shell of the toy shares, whatever shows it: the scene and its world,
 // the tick on its schedule, the pointer that drops objects, and the frame to show. The shell
