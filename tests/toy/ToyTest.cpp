@@ -1,6 +1,7 @@
 #include "toy/Toy.h"
 
 #include "scene/SceneObject.h"
+#include "tests/render/PixelPrinting.h"
 #include "tests/support/WorldKindPrinting.h"
 
 #include <box2d/box2d.h>
@@ -19,6 +20,18 @@ struct Input {
     enum Kind { Press, PressOther, Move, Hover, Release, ReleaseOther, FocusLost } kind;
     int x = 100;
     int y = 100;
+};
+
+// A shell's picture of the whole view, all black when made, as a shell makes one for each size.
+struct Picture {
+    Picture(int w, int h) : pixels(static_cast<std::size_t>(w * h)), width(w), height(h) {}
+    std::vector<PixelRect> Draw(Toy& toy)
+    {
+        return toy.DrawFrame({reinterpret_cast<unsigned char*>(pixels.data()), width, height, width * 4});
+    }
+    std::vector<std::uint32_t> pixels;
+    int width;
+    int height;
 };
 
 // The fill colours of a world's entries, as the toy's scene or a scene built afresh holds them.
@@ -161,51 +174,39 @@ TEST(ToyTest, OneTickAnIntervalAtMostOneAReadingAndMissedIntervalsDropped)
     for (const auto& row : rows) {
         ManualClock clock(row.start);
         Toy toy(clock, WorldKind::NewtonsCradle);
-        std::vector<std::uint32_t> pixels(4 * 4);
-        const PixelImage picture{reinterpret_cast<unsigned char*>(pixels.data()), 4, 4, 16};
+        Picture picture(4, 4);
         toy.Resize(4, 4);
-        toy.DrawFrame(picture);
+        picture.Draw(toy);
         int ticks = 0;
         for (const std::uint32_t reading : row.readings) {
             clock.Set(row.start + reading);
             toy.TickIfDue();
-            ticks += toy.FrameDue();
-            toy.DrawFrame(picture);
+            ticks += toy.FrameDue();  // a tick makes a frame due
+            picture.Draw(toy);
         }
         EXPECT_EQ(ticks, row.ticks) << row.rule;
     }
 }
 
 // A shell gives the toy a new picture, all black, whenever the view's size changes, by however
-// little: the next frame fills it, as the first frame of a fresh toy of that size does.
+// little: the next frame fills it and shows it whole, as the first frame of a fresh toy does.
 TEST(ToyTest, AResizeByEvenOnePixelDrawsTheWholePictureAgain)
 {
-    const struct {
-        int width;
-        int height;
-    } rows[] = {{Width + 1, Height}, {Width, Height + 1}, {Width - 1, Height}, {Width, Height - 1}, {Width, Height}};
-    for (const auto& row : rows) {
+    for (const auto& [width, height] : std::vector<std::pair<int, int>>{
+             {Width + 1, Height}, {Width, Height + 1}, {Width - 1, Height}, {Width, Height - 1}, {Width, Height}}) {
         ManualClock clock(1000);
         Toy toy(clock, WorldKind::Cascadium);
-        std::vector<std::uint32_t> pixels(Width * Height);
         toy.Resize(Width, Height);
-        toy.DrawFrame({reinterpret_cast<unsigned char*>(pixels.data()), Width, Height, Width * 4});
-
-        std::vector<std::uint32_t> resized(static_cast<std::size_t>(row.width * row.height));
-        const PixelImage picture{reinterpret_cast<unsigned char*>(resized.data()), row.width, row.height,
-                                 row.width * 4};
-        toy.Resize(row.width, row.height);
-        const std::vector<PixelRect> shown = toy.DrawFrame(picture);
+        Picture(Width, Height).Draw(toy);
+        Picture resized(width, height);
+        toy.Resize(width, height);
+        const std::vector<PixelRect> shown = resized.Draw(toy);
 
         Toy fresh(clock, WorldKind::Cascadium);
-        std::vector<std::uint32_t> expected(resized.size());
-        fresh.Resize(row.width, row.height);
-        fresh.DrawFrame({reinterpret_cast<unsigned char*>(expected.data()), row.width, row.height, row.width * 4});
-        const std::string size = std::to_string(row.width) + "x" + std::to_string(row.height);
-        EXPECT_TRUE(resized == expected) << size << ": the picture is the whole frame";
-        ASSERT_EQ(shown.size(), 1u) << size;
-        EXPECT_EQ(shown[0].right - shown[0].left, row.width) << size << ": the whole picture is shown";
-        EXPECT_EQ(shown[0].bottom - shown[0].top, row.height) << size;
+        Picture expected(width, height);
+        fresh.Resize(width, height);
+        EXPECT_EQ(shown, expected.Draw(fresh)) << width << "x" << height;
+        EXPECT_TRUE(resized.pixels == expected.pixels) << width << "x" << height;
     }
 }
 

@@ -126,6 +126,16 @@ check "a left-button drag drops objects under the pointer (grey pixels $before, 
 
 xdotool key 3
 check "3 names the pachinko machine in the title" wait_for 5 titled "Pachinko Machine"
+# Keys held with a modifier are the desktop's: of the titles the window takes while they and a
+# plain 2 after them are pressed, only the cradle's comes.
+stdbuf -oL xprop -spy -id "$window" WM_NAME >"$work/titles.txt" &
+started+=($!)
+wait_for 5 grep -q Pachinko "$work/titles.txt"
+xdotool key ctrl+1 alt+1 super+1 2
+wait_for 5 grep -q Cradle "$work/titles.txt"
+titles() { cut -d'"' -f2 "$work/titles.txt" | paste -sd, -; }
+check "Ctrl+1, Alt+1 and Super+1 leave the world alone, a plain 2 does not ($(titles))" \
+  [ "$(titles)" = "Pachinko Machine,Newton's Cradle" ]
 
 kill -TERM "$program"
 wait_exit "$program" 5
