@@ -171,7 +171,11 @@ TEST(PicturesTest, ARecycledRecordAndBodyAreNeverDrawnFromTheOldEntrysPoses)
     h.Run(4000, 1, [] {});  // it falls out of the world and is removed
     const SceneObject& second = h.Drop(-100.0f, 20.0f);
     ASSERT_EQ(&second, &first) << "the record is recycled";
+#ifndef __EMSCRIPTEN__
+    // Natively Box2D hands the new body the old one's memory; in WebAssembly its allocator puts
+    // it elsewhere, and only the record is recycled.
     ASSERT_EQ(second.body, firstBody) << "and so is the body's memory";
+#endif
     std::vector<b2Vec2> shown;
     h.Run(500, 60, [&] { shown.push_back(h.Shown(second)); });
     for (const b2Vec2& at : shown)
