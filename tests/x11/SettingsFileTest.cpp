@@ -26,13 +26,18 @@ std::string Attribute(const std::string& attributes, const char* name)
     return std::regex_search(attributes, found, value) ? found[1].str() : "";
 }
 
-// The <option> elements of the xscreensaver settings file, in order.
-std::vector<Choice> WorldChoices()
+std::string SettingsFile()
 {
     std::ifstream file(CASCADIUM_XML);
     std::stringstream text;
     text << file.rdbuf();
-    const std::string xml = text.str();
+    return text.str();
+}
+
+// The <option> elements of the xscreensaver settings file, in order.
+std::vector<Choice> WorldChoices()
+{
+    const std::string xml = SettingsFile();
     const std::regex option(R"re(<option\s+id="([^"]*)"([^>]*)/>)re");
     std::vector<Choice> choices;
     for (std::sregex_iterator it(xml.begin(), xml.end(), option), end; it != end; ++it) {
@@ -53,6 +58,22 @@ TEST(SettingsFileTest, TheWorldChoiceOffersExactlyTheWorldsOfTheTableInItsOrderA
         // The program's default needs no argument; every other world is asked for by name.
         EXPECT_EQ(choices[i].argSet, row.kind == Options{}.shell.world ? "" : std::string("--world ") + row.shortName);
     }
+}
+
+// xscreensaver leaves out the argument of a slider at its default: the two defaults must agree.
+TEST(SettingsFileTest, TheFrameRateSliderGivesDelaysUpToOnePictureATickDefaultingToTheProgramsOwn)
+{
+    const std::string xml = SettingsFile();
+    std::smatch slider;
+    ASSERT_TRUE(std::regex_search(xml, slider, std::regex(R"re(<number id="delay"([^>]*)/>)re")));
+    const std::string attributes = slider[1];
+    const auto value = [&](const char* name) { return Attribute(attributes, name); };
+    EXPECT_EQ(value("arg"), "--delay %");
+    EXPECT_EQ(value("_label"), "Frame rate");
+    EXPECT_EQ(value("convert"), "invert");
+    EXPECT_EQ(value("low"), "0");
+    EXPECT_EQ(value("high"), "50000");
+    EXPECT_EQ(value("default"), std::to_string(Options{}.delayUs));
 }
 
 }  // namespace
