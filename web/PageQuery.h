@@ -5,7 +5,8 @@
 #include <string_view>
 
 // What the page's address asks for: `?world=cascadium|cradle|pachinko` picks the first world,
-// `?saver` the screen-saver form (no control, no pointer, input ignored).
+// `?saver` (or `?saver=1`, `?saver=true`, `?saver=yes`) the screen-saver form (no control, no
+// pointer, input ignored); any other value of saver (`0`, `false`, `no`) leaves it off.
 struct PageQuery {
     WorldKind world = WorldKind::Cascadium;
     bool saver = false;

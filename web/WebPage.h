@@ -5,11 +5,13 @@
 #include "toy/SteadyClock.h"
 #include "toy/Toy.h"
 #include "web/PageQuery.h"
+#include "web/PictureSize.h"
 
 #include <cstdint>
 #include <vector>
 
-// The toy on the page's full-viewport canvas at device pixels. The browser's frame callback
+// The toy on the page's canvas at device pixels, mapped to the whole viewport; the canvas holds
+// the viewport's top-left corner, as large as can be seen (PictureSize.h). The browser's frame callback
 // drives it: each frame runs the tick when due and copies onto the canvas only the areas of
 // the picture that changed. PageEvents.cpp feeds it the browser's events.
 class WebPage {
@@ -39,7 +41,7 @@ public:
 
 private:
     void ShowWorld(WorldKind world);
-    // The picture: the whole view, as the canvas holds it.
+    // The picture, as the canvas holds it.
     PixelImage Picture();
     void Show(const std::vector<PixelRect>& areas);
     // The control shows while the pointer or keys are in use and fades a while after.
@@ -51,8 +53,9 @@ private:
     const bool m_saver;
     Toy m_toy;
     double m_pixelRatio = 1.0;
+    PictureSize m_picture{0, 0};
     std::vector<std::uint32_t> m_pixels;  // the picture, 0x00RRGGBB
-    std::vector<std::uint8_t> m_rgba;     // one area on its way to the canvas
+    std::vector<std::uint8_t> m_rgba;     // one band of an area on its way to the canvas
     bool m_hidden = false;
     bool m_looping = false;
     bool m_controlShown = true;
