@@ -109,10 +109,10 @@ void WebPage::FollowViewport()
     const double ratio = emscripten_get_device_pixel_ratio();
     const int width = DevicePixels(cssWidth, ratio);
     const int height = DevicePixels(cssHeight, ratio);
-    const PictureSize picture = PictureFor(width, height, DevicePixels(page_screen_width(), ratio),
-                                           DevicePixels(page_screen_height(), ratio));
-    if (width == m_toy.ViewWidth() && height == m_toy.ViewHeight() && ratio == m_pixelRatio &&
-        picture.width == m_picture.width && picture.height == m_picture.height)
+    const PictureSize picture =
+        PictureFor(width, height, DevicePixels(page_screen_width(), ratio), DevicePixels(page_screen_height(), ratio));
+    if (width == m_toy.ViewWidth() && height == m_toy.ViewHeight() && ratio == m_pixelRatio
+        && picture.width == m_picture.width && picture.height == m_picture.height)
         return;
     m_pixelRatio = ratio;
     m_picture = picture;
@@ -127,8 +127,7 @@ void WebPage::FollowViewport()
 
 PixelImage WebPage::Picture()
 {
-    return {reinterpret_cast<unsigned char*>(m_pixels.data()), m_picture.width, m_picture.height,
-            m_picture.width * 4};
+    return {reinterpret_cast<unsigned char*>(m_pixels.data()), m_picture.width, m_picture.height, m_picture.width * 4};
 }
 
 void WebPage::Show(const std::vector<PixelRect>& areas)

@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <vector>
 
-// The toy on the page's canvas at device pixels, mapped to the whole viewport; the canvas holds
-// the viewport's top-left corner, as large as can be seen (PictureSize.h). The browser's frame callback
-// drives it: each frame runs the tick when due and copies onto the canvas only the areas of
-// the picture that changed. PageEvents.cpp feeds it the browser's events.
+// The toy mapped to the page's whole viewport at device pixels; the canvas holds the viewport's
+// top-left corner, as much as can be seen (PictureSize.h). The browser's frame callback drives
+// it: each frame runs the tick when due and copies onto the canvas only the areas of the
+// picture that changed. PageEvents.cpp feeds it the browser's events.
 class WebPage {
 public:
     explicit WebPage(const PageQuery& query);

@@ -27,8 +27,8 @@ TEST(PageQuery, TheAddressPicksTheFirstWorldAndTheSaverForm)
         {"?saver=0", WorldKind::Cascadium, false},
         {"?saver=false", WorldKind::Cascadium, false},
         {"?saver=no", WorldKind::Cascadium, false},
-        {"?saver=Yes", WorldKind::Cascadium, false},      // exactly as spelt
-        {"?saver&saver=0", WorldKind::Cascadium, false},  // the last one counts
+        {"?saver=Yes", WorldKind::Cascadium, false},                   // exactly as spelt
+        {"?saver&saver=0", WorldKind::Cascadium, false},               // the last one counts
         {"?world=Cradle", WorldKind::Cascadium, false},                // exactly as spelt
         {"?world=cradle2", WorldKind::Cascadium, false},               // not a world
         {"?world", WorldKind::Cascadium, false},                       // no value

@@ -14,8 +14,9 @@ TEST(PictureSize, CssLengthsBecomeDevicePixelsRoundedAndHeldToWhatALayoutHolds)
         int pixels;
     };
     const Case cases[] = {
-        {800.0, 1.0, 800},  {333.3, 1.5, 500}, {400.25, 2.0, 801}, {65537.0, 1.0, 65537}, {1e12, 3.0, MaxViewSide},
-        {-5.0, 1.0, 0},     {NAN, 1.0, 0},     {100.0, NAN, 0},    {INFINITY, 1.0, MaxViewSide},
+        {800.0, 1.0, 800},     {333.3, 1.5, 500},        {400.25, 2.0, 801},
+        {65537.0, 1.0, 65537}, {1e12, 3.0, MaxViewSide}, {-5.0, 1.0, 0},
+        {NAN, 1.0, 0},         {100.0, NAN, 0},          {INFINITY, 1.0, MaxViewSide},
     };
     for (const Case& c : cases) EXPECT_EQ(DevicePixels(c.css, c.ratio), c.pixels) << c.css << " at " << c.ratio;
 }
@@ -27,14 +28,14 @@ TEST(PictureSize, ThePictureIsTheViewsCornerNoLargerThanTheScreenOrTheCanvasLimi
         int width, height;
     };
     const Case cases[] = {
-        {800, 480, 1920, 1080, 800, 480},                   // all of it
-        {3000, 480, 1920, 1080, 1920, 480},                 // wider than the screen
-        {800, 2000, 1920, 1080, 800, 1080},                 // taller
-        {7680, 4320, 7680, 4320, 7680, 4320},               // an 8K screen, whole
-        {8192, 8192, 8192, 8192, 8192, 4096},               // 2^25 pixels at most
-        {65536, 65537, 65536, 65537, 16384, 2048},          // 2^32 pixels and more: a side at most 16384
-        {MaxViewSide, MaxViewSide, 0, 0, 16384, 2048},      // a screen of unknown size
-        {0, 480, 1920, 1080, 0, 480},                       // nothing to show
+        {800, 480, 1920, 1080, 800, 480},               // all of it
+        {3000, 480, 1920, 1080, 1920, 480},             // wider than the screen
+        {800, 2000, 1920, 1080, 800, 1080},             // taller
+        {7680, 4320, 7680, 4320, 7680, 4320},           // an 8K screen, whole
+        {8192, 8192, 8192, 8192, 8192, 4096},           // 2^25 pixels at most
+        {65536, 65537, 65536, 65537, 16384, 2048},      // 2^32 pixels and more: a side at most 16384
+        {MaxViewSide, MaxViewSide, 0, 0, 16384, 2048},  // a screen of unknown size
+        {0, 480, 1920, 1080, 0, 480},                   // nothing to show
         {-1, -1, 1920, 1080, 0, 0},
     };
     for (const Case& c : cases) {

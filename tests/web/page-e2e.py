@@ -1,9 +1,13 @@
 #!/usr/bin/python3
 """End to end: the page in headless chromium, driven over the DevTools protocol. Opened from a
 file:// address it shows the navy shelves; a drag drops objects; a resize redraws at the new
-size in device pixels; 2 shows the cradle; a page hidden for 30 s does no work and then runs
-on with a bounded catch-up; ?world=pachinko shows the pin field; ?saver ignores a drag and
-keys; the world control fades when unused and switches worlds; a static server serves it too.
+size in device pixels; 2 shows the cradle; a change of density alone is followed; a viewport
+larger than the screen or of 2^32 pixels keeps a bounded picture, and the page recovers; a
+page hidden for 30 s does no work and then runs on with a bounded catch-up; ?world=pachinko
+shows the pin field; the world control fades when unused and switches worlds; a right-button
+drag, a second finger, Ctrl+2 and Alt+3 change nothing; ?saver ignores a drag, a touch drag
+and keys; without WebAssembly the page says so; a static server serves it, and in a frame a
+press on the canvas gives it the keys.
 Usage: page-e2e.py PAGE_DIR WORK_DIR"""
 
 import functools
