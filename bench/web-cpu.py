@@ -53,6 +53,8 @@ window.requestAnimationFrame = callback => request(time => { window.frameCallbac
 def measure(url):
     browser = Browser(work_dir, 1920, 1080)
     try:
+        # A screen as large as the view: the page keeps no larger a picture than the screen's.
+        browser.set_viewport(1920, 1080, screen=(1920, 1080))
         browser.add_script(FRAME_COUNTER)
         if not browser.open(url, "document.readyState === 'complete'"):
             raise RuntimeError("%s did not load" % url)

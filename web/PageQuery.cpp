@@ -15,7 +15,7 @@ PageQuery ParsePageQuery(std::string_view search)
         const std::string_view name = part.substr(0, equals);
         const std::string_view value = equals == std::string_view::npos ? std::string_view() : part.substr(equals + 1);
         if (name == "saver") {
-            query.saver = true;
+            query.saver = value.empty() || value == "1" || value == "true" || value == "yes";
         } else if (name == "world") {
             if (const auto world = WorldOfShortName(value)) query.world = *world;
         } else if (name == "rate") {

@@ -6,8 +6,9 @@
 #include <string_view>
 
 // What the page's address asks for: `?world=cascadium|cradle|pachinko` picks the first world,
-// `?saver` the screen-saver form (no control, no pointer, input ignored), `?rate=tick` one
-// picture a tick instead of one on every frame the browser shows.
+// `?saver` (or `?saver=1`, `?saver=true`, `?saver=yes`) the screen-saver form (no control, no
+// pointer, input ignored); any other value of saver (`0`, `false`, `no`) leaves it off.
+// `?rate=tick` gives one picture a tick instead of one on every frame the browser shows.
 struct PageQuery {
     WorldKind world = WorldKind::Cascadium;
     bool saver = false;

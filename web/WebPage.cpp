@@ -8,7 +8,7 @@
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +16,9 @@ constexpr std::uint32_t ControlFadesAfterMs = 3000;
 // Frame callbacks come 60 times a second or more, and no slower than 10 under a loaded browser:
 // this long without one, the timer draws instead.
 constexpr std::uint32_t FrameCallbackStalledMs = 3 * TickIntervalMs;
+// At most this many pixels go to the canvas at once, so that their RGBA copy stays small
+// (1 MB) whatever the size of the area drawn.
+constexpr int MaxCopyPixels = 1 << 18;
 
 // The page's JavaScript side, kept to what C++ cannot do itself: a 2-D context to put pixels
 // through, and the world's name (on the control and as the title) and the control's visibility.
@@ -23,6 +26,25 @@ constexpr std::uint32_t FrameCallbackStalledMs = 3 * TickIntervalMs;
 EM_JS(void, page_start, (int saver), {
     Module.cascadiumCanvas = document.getElementById('canvas').getContext('2d', {alpha: false});
     if (saver) document.body.classList.add('saver');
+});
+// The press is the page's (the browser's default would select or scroll), so in a frame it
+// would not move the focus to the page, and keys would go elsewhere.
+EM_JS(void, page_take_focus, (), {
+    window.focus();
+});
+EM_JS(double, page_screen_width, (), {
+    return screen.width;
+});
+EM_JS(double, page_screen_height, (), {
+    return screen.height;
+});
+// The canvas holds the picture at one canvas pixel a device pixel, from the viewport's top-left.
+EM_JS(void, page_size_canvas, (int width, int height, double cssWidth, double cssHeight), {
+    const canvas = document.getElementById('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    canvas.style.width = cssWidth + 'px';
+    canvas.style.height = cssHeight + 'px';
 });
 EM_JS(void, page_put_rgba, (const std::uint8_t* rgba, int x, int y, int width, int height), {
     const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
@@ -79,6 +101,9 @@ void WebPage::FrameIfStalled()
 
 void WebPage::Update()
 {
+    // A change of pixel density alone (a window moved to a screen of another scale) raises no
+    // resize, and not every browser tells of it otherwise.
+    if (emscripten_get_device_pixel_ratio() != m_pixelRatio) FollowViewport();
     m_toy.TickIfDue();
     if (m_toy.FrameDue() && !m_pixels.empty()) Show(m_toy.DrawFrame(Picture()));
     FadeControlWhenIdle();
@@ -99,37 +124,51 @@ void WebPage::StartLoop()
 
 void WebPage::FollowViewport()
 {
+    // The root element spans the viewport (the canvas spans only the picture).
     double cssWidth = 0.0;
     double cssHeight = 0.0;
-    emscripten_get_element_css_size("#canvas", &cssWidth, &cssHeight);
-    m_pixelRatio = emscripten_get_device_pixel_ratio();
-    const int width = static_cast<int>(std::lround(cssWidth * m_pixelRatio));
-    const int height = static_cast<int>(std::lround(cssHeight * m_pixelRatio));
-    if (width == m_toy.ViewWidth() && height == m_toy.ViewHeight()) return;
+    emscripten_get_element_css_size("html", &cssWidth, &cssHeight);
+    const double ratio = emscripten_get_device_pixel_ratio();
+    const int width = DevicePixels(cssWidth, ratio);
+    const int height = DevicePixels(cssHeight, ratio);
+    const PictureSize picture =
+        PictureFor(width, height, DevicePixels(page_screen_width(), ratio), DevicePixels(page_screen_height(), ratio));
+    if (width == m_toy.ViewWidth() && height == m_toy.ViewHeight() && ratio == m_pixelRatio
+        && picture.width == m_picture.width && picture.height == m_picture.height)
+        return;
+    m_pixelRatio = ratio;
+    m_picture = picture;
+    // The old picture goes first: the two are never held at once. Each side is at most
+    // MaxCanvasSide and the whole at most MaxCanvasPixels, so the product fits.
+    m_pixels = {};
+    m_pixels.assign(static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height), 0);
     // A canvas given a size starts blank: the next frame draws it whole.
-    emscripten_set_canvas_element_size("#canvas", width, height);
-    m_pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    page_size_canvas(picture.width, picture.height, picture.width / ratio, picture.height / ratio);
     m_toy.Resize(width, height);
 }
 
 PixelImage WebPage::Picture()
 {
-    return {reinterpret_cast<unsigned char*>(m_pixels.data()), m_toy.ViewWidth(), m_toy.ViewHeight(),
-            m_toy.ViewWidth() * 4};
+    return {reinterpret_cast<unsigned char*>(m_pixels.data()), m_picture.width, m_picture.height, m_picture.width * 4};
 }
 
 void WebPage::Show(const std::vector<PixelRect>& areas)
 {
     const PixelImage picture = Picture();
     for (const PixelRect& area : areas) {
-        CopyAreaAsRgba(picture, area, m_rgba);
-        page_put_rgba(m_rgba.data(), area.left, area.top, area.right - area.left, area.bottom - area.top);
+        const int rows = std::max(1, MaxCopyPixels / std::max(1, area.right - area.left));
+        for (int top = area.top; top < area.bottom; top += rows) {
+            const PixelRect band{area.left, top, area.right, std::min(area.bottom, top + rows)};
+            CopyAreaAsRgba(picture, band, m_rgba);
+            page_put_rgba(m_rgba.data(), band.left, band.top, band.right - band.left, band.bottom - band.top);
+        }
     }
 }
 
 void WebPage::PointerPressed(PointerButton button, double cssX, double cssY)
 {
     Touched();
+    page_take_focus();
     m_toy.PointerPressed(button, static_cast<int>(cssX * m_pixelRatio), static_cast<int>(cssY * m_pixelRatio));
 }
 

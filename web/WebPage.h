@@ -6,13 +6,15 @@
 #include "toy/Toy.h"
 #include "toy/ToyInput.h"
 #include "web/PageQuery.h"
+#include "web/PictureSize.h"
 
 #include <cstdint>
 #include <vector>
 
-// The toy on the page's full-viewport canvas at device pixels. The browser's frame callback
-// drives it: each frame runs the tick when due and copies onto the canvas only the areas of
-// the picture that changed, drawn for that frame's moment (or, with ?rate=tick, once a tick).
+// The toy mapped to the page's whole viewport at device pixels; the canvas holds the viewport's
+// top-left corner, as much as can be seen (PictureSize.h). The browser's frame callback drives
+// it: each frame runs the tick when due and copies onto the canvas only the areas of the
+// picture that changed, drawn for that frame's moment (or, with ?rate=tick, once a tick).
 // A timer stands in for the frame callback while the page is shown but the callback has
 // stopped coming (web-view hosts that throttle it). PageEvents.cpp feeds it the browser's events.
 class WebPage {
@@ -47,7 +49,7 @@ public:
 private:
     // The control and the title name the toy's world.
     void NameWorld();
-    // The picture: the whole view, as the canvas holds it.
+    // The picture, as the canvas holds it.
     PixelImage Picture();
     void Show(const std::vector<PixelRect>& areas);
     // The control shows while the pointer or keys are in use and fades a while after.
@@ -61,8 +63,9 @@ private:
     const bool m_saver;
     Toy m_toy;
     double m_pixelRatio = 1.0;
+    PictureSize m_picture{0, 0};
     std::vector<std::uint32_t> m_pixels;  // the picture, 0x00RRGGBB
-    std::vector<std::uint8_t> m_rgba;     // one area on its way to the canvas
+    std::vector<std::uint8_t> m_rgba;     // one band of an area on its way to the canvas
     bool m_hidden = false;
     bool m_looping = false;
     bool m_controlShown = true;

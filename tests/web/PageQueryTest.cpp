@@ -22,6 +22,14 @@ TEST(PageQuery, TheAddressPicksTheFirstWorldTheSaverFormAndThePictureRate)
         {"?saver", WorldKind::Cascadium, true},
         {"?saver=1&world=cradle", WorldKind::NewtonsCradle, true},
         {"?world=cradle&saver", WorldKind::NewtonsCradle, true},
+        {"?saver=", WorldKind::Cascadium, true},
+        {"?saver=true", WorldKind::Cascadium, true},
+        {"?saver=yes", WorldKind::Cascadium, true},
+        {"?saver=0", WorldKind::Cascadium, false},
+        {"?saver=false", WorldKind::Cascadium, false},
+        {"?saver=no", WorldKind::Cascadium, false},
+        {"?saver=Yes", WorldKind::Cascadium, false},                   // exactly as spelt
+        {"?saver&saver=0", WorldKind::Cascadium, false},               // the last one counts
         {"?world=Cradle", WorldKind::Cascadium, false},                // exactly as spelt
         {"?world=cradle2", WorldKind::Cascadium, false},               // not a world
         {"?world", WorldKind::Cascadium, false},                       // no value

@@ -68,11 +68,11 @@ class Browser:
                 return message.get("result", {})
             self.events.append(message)
 
-    def set_viewport(self, width, height, scale=1.0):
+    def set_viewport(self, width, height, scale=1.0, screen=(0, 0)):
         # The window's size does not reach the page's viewport under the protocol: the device
-        # metrics do.
+        # metrics do. The screen, in CSS pixels, stays the headless one's (800x600) unless given.
         self.send("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
-                  mobile=False)
+                  mobile=False, screenWidth=screen[0], screenHeight=screen[1])
 
     def add_script(self, source):
         """Runs `source` in every page opened from now on, before the page's own scripts."""
@@ -103,14 +103,20 @@ class Browser:
             time.sleep(0.1)
         return False
 
-    def mouse(self, kind, x, y):
-        self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
-                  buttons=0 if kind == "mouseReleased" else 1, clickCount=1)
+    def mouse(self, kind, x, y, button="left"):
+        held = {"left": 1, "right": 2}[button]
+        self.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, button=button,
+                  buttons=0 if kind == "mouseReleased" else held, clickCount=1)
 
-    def key(self, text):
-        self.send("Input.dispatchKeyEvent", type="keyDown", key=text, text=text,
-                  code="Digit" + text, windowsVirtualKeyCode=ord(text))
-        self.send("Input.dispatchKeyEvent", type="keyUp", key=text, code="Digit" + text,
+    def touch(self, kind, points):
+        """`kind` touchStart, touchMove or touchEnd; `points` the fingers down after it, (x, y, id) each."""
+        self.send("Input.dispatchTouchEvent", type=kind, touchPoints=[{"x": x, "y": y, "id": i} for x, y, i in points])
+
+    def key(self, text, modifiers=0):
+        """A digit key; `modifiers` 1 holds Alt, 2 Ctrl (which then type no text)."""
+        self.send("Input.dispatchKeyEvent", type="keyDown", key=text, text="" if modifiers else text,
+                  modifiers=modifiers, code="Digit" + text, windowsVirtualKeyCode=ord(text))
+        self.send("Input.dispatchKeyEvent", type="keyUp", key=text, modifiers=modifiers, code="Digit" + text,
                   windowsVirtualKeyCode=ord(text))
 
     def hide(self):

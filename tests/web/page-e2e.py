@@ -1,11 +1,14 @@
 #!/usr/bin/python3
 """End to end: the page in headless chromium, driven over the DevTools protocol. Opened from a
 file:// address it shows the navy shelves; a drag drops objects; a resize redraws at the new
-size in device pixels; 2 shows the cradle; a page hidden for 30 s does no work and then runs
-on with a bounded catch-up; ?world=pachinko shows the pin field; ?saver ignores a drag and
-keys; the world control fades when unused and switches worlds; a static server serves it too.
-The picture changes on every frame callback (with ?rate=tick once a tick), and with the frame
-callback stubbed out the page still moves.
+size in device pixels; 2 shows the cradle; a change of density alone is followed; a viewport
+larger than the screen or of 2^32 pixels keeps a bounded picture, and the page recovers; a
+page hidden for 30 s does no work and then runs on with a bounded catch-up; ?world=pachinko
+shows the pin field; the world control fades when unused and switches worlds; a right-button
+drag, a second finger, Ctrl+2 and Alt+3 change nothing; ?saver ignores a drag, a touch drag
+and keys; without WebAssembly the page says so; a static server serves it, and in a frame a
+press on the canvas gives it the keys. The picture changes on every frame callback (with
+?rate=tick once a tick), and with the frame callback stubbed out the page still moves.
 Usage: page-e2e.py PAGE_DIR WORK_DIR"""
 
 import functools
@@ -46,6 +49,9 @@ COUNT = """((x, y, w, h) => {
 })"""
 
 
+WASM_MEMORY = "Object.values(Module.asm).find(v => v instanceof WebAssembly.Memory).buffer.byteLength"
+
+
 def count(browser, x, y, w, h):
     return browser.evaluate("%s(%d, %d, %d, %d)" % (COUNT, x, y, w, h))
 
@@ -66,21 +72,29 @@ def control(browser):
     return [text if text == title else "%s (titled %s)" % (text, title), display]
 
 
-def drag(browser, y, xs):
-    browser.mouse("mousePressed", xs[0], y)
+def drag(browser, y, xs, button="left"):
+    browser.mouse("mousePressed", xs[0], y, button)
     for x in xs[1:]:
-        browser.mouse("mouseMoved", x, y)
-    browser.mouse("mouseReleased", xs[-1], y)
+        browser.mouse("mouseMoved", x, y, button)
+    browser.mouse("mouseReleased", xs[-1], y, button)
+
+
+def touch_drag(browser, y, xs, held=()):
+    """A finger drawn along y; `held` the fingers already down, (x, y, id) each."""
+    for x in xs:
+        browser.touch("touchStart" if x == xs[0] else "touchMove", [*held, (x, y, 9)])
+    browser.touch("touchEnd", [])
 
 
 # Below the left shelf, which shields it from what falls: empty until the drag, which drops
 # twelve objects 20 pixels apart along y = 240 of an 800x480 picture. They start to fall at
 # once, so the check asks for more than the press's one object rather than all twelve. `scale`
-# is the picture's size over 800x480, `density` its device pixels per CSS pixel.
-def grey_after_drag(browser, scale=1.0, density=1.0):
+# is the picture's size over 800x480, `density` its device pixels per CSS pixel; `gesture` draws
+# the line, drag's way.
+def grey_after_drag(browser, scale=1.0, density=1.0, gesture=drag):
     band = [round(v * scale) for v in (60, 200, 240, 130)]
     before = count(browser, *band)["grey"]
-    drag(browser, 240 * scale / density, [x * scale / density for x in range(70, 300, 20)])
+    gesture(browser, 240 * scale / density, [x * scale / density for x in range(70, 300, 20)])
     after = before
     for _ in range(20):
         time.sleep(0.1)
@@ -154,6 +168,9 @@ def default_page(browser):
     n = count(browser, 800, 0, 200, 600)
     check("a resize to 500x300 at density 2 redraws at 1000x600 (canvas %s, %d navy right of x = 800)"
           % (canvas_size(browser), n["navy"]), canvas_size(browser) == [1000, 600] and n["navy"] >= 1000)
+    # A fresh world: by now it may hold its 100 entries already, and refuse every drop.
+    browser.key("1")
+    time.sleep(0.2)
     before, after = grey_after_drag(browser, 1.25, 2.0)
     check("a drag drops objects under the pointer, in device pixels (grey pixels %d, then %d)" % (before, after),
           after >= before + 600)
@@ -164,6 +181,40 @@ def default_page(browser):
     check("2 shows the cradle (%s; %d grey balls, %d navy)" % (control(browser)[0], n["ball"], n["navy"]),
           browser.evaluate("Module._cascadium_world()") == 1 and control(browser)[0] == "Newton's Cradle"
           and n["ball"] >= 2000 and n["navy"] <= 100)
+
+
+def viewport_page(browser):
+    # The density alone changes, as when the window moves to a screen of another scale: the
+    # browser reports no resize.
+    browser.set_viewport(500, 300, 1.5)
+    browser.wait_for("document.getElementById('canvas').width === 750", 5)
+    check("a change of density alone redraws at 750x450 (canvas %s)" % canvas_size(browser),
+          canvas_size(browser) == [750, 450])
+
+    browser.set_viewport(1600, 1200)
+    browser.wait_for("document.getElementById('canvas').width !== 750", 5)
+    check("a viewport of 1600x1200 on the 800x600 screen keeps a picture of the screen's size (canvas %s)"
+          % canvas_size(browser), canvas_size(browser) == [800, 600])
+
+    # 2^32 pixels and more, on a screen as large: the picture stays within every browser's
+    # canvas, and its memory bounded.
+    browser.set_viewport(65536, 65537, 1.0, (65536, 65537))
+    browser.wait_for("document.getElementById('canvas').width !== 800", 5)
+    time.sleep(1)
+    width, height = canvas_size(browser)
+    memory = browser.evaluate(WASM_MEMORY) // 2**20
+    check("a viewport of 65536x65537 keeps the picture within the canvas limits (canvas %dx%d, %d MB of wasm memory)"
+          % (width, height, memory), 0 < width <= 16384 and 0 < height <= 16384 and width * height <= 2**25
+          and memory <= 256)
+
+    browser.set_viewport(800, 480)
+    browser.wait_for("document.getElementById('canvas').width === 800", 5)
+    start = steps(browser)
+    time.sleep(1)
+    n = count(browser, 0, 0, 800, 480)
+    check("back at 800x480 it runs and draws the cradle whole (canvas %s, %d steps in 1 s, %d grey balls)"
+          % (canvas_size(browser), steps(browser) - start, n["ball"]),
+          canvas_size(browser) == [800, 480] and steps(browser) > start and n["ball"] >= 2000)
 
 
 def hidden_page(browser):
@@ -205,6 +256,24 @@ def pachinko_page(browser):
           browser.wait_for("Module._cascadium_world() === 0", 2) and control(browser)[0] == "Cascadium")
 
 
+def input_guards(browser):
+    check("the page opens again", browser.open(page_url))
+    time.sleep(1)
+    before, after = grey_after_drag(browser, gesture=functools.partial(drag, button="right"))
+    check("a right-button drag drops nothing (grey pixels %d, then %d)" % (before, after), after <= before + 50)
+    browser.key("2", modifiers=2)
+    browser.key("3", modifiers=1)
+    time.sleep(0.3)
+    check("Ctrl+2 and Alt+3 leave the world alone (%s)" % control(browser)[0],
+          browser.evaluate("Module._cascadium_world()") == 0)
+    # The first finger rests up to the right, where what it drops falls far from the band.
+    first = (740, 40, 1)
+    browser.touch("touchStart", [first])
+    before, after = grey_after_drag(browser, gesture=functools.partial(touch_drag, held=[first]))
+    check("a second finger while the first is down drops nothing (grey pixels %d, then %d)" % (before, after),
+          after <= before + 50)
+
+
 def saver_page(browser):
     check("?saver opens", browser.open(page_url + "?saver"))
     time.sleep(1)
@@ -217,10 +286,41 @@ def saver_page(browser):
           and control(browser)[1] == "none" and browser.evaluate("getComputedStyle(document.body).cursor") == "none")
 
 
+def saver_touch(browser):
+    before, after = grey_after_drag(browser, gesture=touch_drag)
+    check("?saver ignores a touch drag (grey pixels %d, then %d)" % (before, after), after <= before + 50)
+
+
+def no_wasm_page(browser):
+    hide = browser.send("Page.addScriptToEvaluateOnNewDocument", source="delete window.WebAssembly")["identifier"]
+    try:
+        browser.open(page_url, ready="document.readyState === 'complete'")
+        said, display = browser.evaluate(
+            "[(e => e && getComputedStyle(e).display !== 'none' ? e.textContent : '')"
+            "(document.getElementById('unsupported')), getComputedStyle(document.getElementById('world')).display]")
+    finally:
+        browser.send("Page.removeScriptToEvaluateOnNewDocument", identifier=hide)
+    check("without WebAssembly the page says so (%r) and shows no control (%s)" % (said, display),
+          "needs WebAssembly" in said and display == "none")
+    browser.exceptions()  # the program's own stop, as expected
+
+
+FRAMED = b"""<!doctype html><title>Framing page</title>
+<iframe src="/index.html" style="width: 600px; height: 400px; border: 0"></iframe>"""
+
+
 def served_page(browser):
     class Quiet(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *args):
             pass
+
+        def do_GET(self):
+            if self.path != "/framed.html":
+                return super().do_GET()
+            self.send_response(200)
+            self.send_header("Content-Type", "text/html")
+            self.end_headers()
+            self.wfile.write(FRAMED)
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=page_dir))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -228,6 +328,14 @@ def served_page(browser):
         url = "http://127.0.0.1:%d/" % server.server_address[1]
         check("a static server serves it (%s) and it runs" % url,
               browser.open(url) and browser.wait_for("Module._cascadium_steps() > 30", 10))
+        # In a frame on another page, which has the focus.
+        check("a page frames it", browser.open(url + "framed.html", "frames[0].Module.calledRun === true"))
+        browser.mouse("mousePressed", 300, 200)
+        browser.mouse("mouseReleased", 300, 200)
+        browser.key("2")
+        check("in a frame, a press on the canvas gives it the keys (world %s after 2)"
+              % browser.evaluate("frames[0].Module._cascadium_world()"),
+              browser.wait_for("frames[0].Module._cascadium_world() === 1", 2))
     finally:
         server.shutdown()
 
@@ -265,7 +373,8 @@ def drag_endings(browser):
 
 browser = Browser(work_dir)
 try:
-    for part in (default_page, hidden_page, pachinko_page, saver_page, served_page, drag_endings, frame_rate):
+    for part in (default_page, viewport_page, hidden_page, pachinko_page, input_guards, saver_page, saver_touch,
+                 no_wasm_page, served_page, drag_endings, frame_rate):
         part(browser)
         thrown = browser.exceptions()
         check("%s: the page threw nothing %s" % (part.__name__, thrown or ""), not thrown)
