@@ -42,6 +42,7 @@ class Browser:
         self.events = []
         self.send("Page.enable")
         self.send("Runtime.enable")
+        self.send("Log.enable")
         self.set_viewport(width, height, scale)
 
     def _port(self):
@@ -114,11 +115,21 @@ class Browser:
         self.send("Target.closeTarget", targetId=self.cover)
         self.send("Target.activateTarget", targetId=self.target)
 
-    def exceptions(self):
-        """What the page threw since the last call, as text."""
-        found = [e["params"]["exceptionDetails"] for e in self.events if e.get("method") == "Runtime.exceptionThrown"]
+    def errors(self):
+        """What the page threw, or logged as an error to its console or the browser's log, since
+        the last call, as text."""
+        found = []
+        for event in self.events:
+            method, params = event.get("method"), event.get("params", {})
+            if method == "Runtime.exceptionThrown":
+                details = params["exceptionDetails"]
+                found.append(details.get("exception", {}).get("description", details.get("text", "")))
+            elif method == "Runtime.consoleAPICalled" and params["type"] in ("error", "assert"):
+                found.append(" ".join(str(a.get("value", a.get("description", ""))) for a in params["args"]))
+            elif method == "Log.entryAdded" and params["entry"]["level"] == "error":
+                found.append(params["entry"]["text"])
         self.events = []
-        return [d.get("exception", {}).get("description", d.get("text", "")) for d in found]
+        return found
 
     def pids(self):
         """The browser's process and every process below it."""

@@ -3,8 +3,9 @@
 file:// address it shows the navy shelves; a drag drops objects; a resize redraws at the new
 size in device pixels; 2 shows the cradle; a page hidden for 30 s does no work and then runs
 on with a bounded catch-up; ?world=pachinko shows the pin field; ?saver ignores a drag and
-keys; the world control fades when unused and switches worlds; a static server serves it too.
-Usage: page-e2e.py PAGE_DIR WORK_DIR"""
+keys; the world control fades when unused and switches worlds; a static server serves it too;
+served from a folder it is installable and its worker keeps it for offline use. No part throws
+or logs an error. Usage: page-e2e.py PAGE_DIR WORK_DIR"""
 
 import functools
 import http.server
@@ -169,11 +170,12 @@ def saver_page(browser):
           and control(browser)[1] == "none" and browser.evaluate("getComputedStyle(document.body).cursor") == "none")
 
 
-def served_page(browser):
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
 
+
+def served_page(browser):
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=page_dir))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     try:
@@ -184,12 +186,40 @@ def served_page(browser):
         server.shutdown()
 
 
+def installed_page(browser):
+    """Served from a folder of a static server, the page can be installed and its worker keeps it:
+    with the server gone, the folder's address and ?world= open again."""
+    served = pathlib.Path(work_dir, "served")
+    served.mkdir(exist_ok=True)
+    if not (served / "cascadium").is_symlink():
+        (served / "cascadium").symlink_to(pathlib.Path(page_dir).resolve())
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=served))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = "http://127.0.0.1:%d/cascadium/" % server.server_address[1]
+    try:
+        check("served from %s it runs" % url, browser.open(url) and browser.wait_for("Module._cascadium_steps() > 30", 10))
+        state = browser.wait_for("navigator.serviceWorker.controller !== null", 10) and browser.evaluate(
+            "navigator.serviceWorker.ready.then(r => r.active.state)")
+        check("its service worker is active and controls it (%s)" % state, state == "activated")
+        errors = browser.send("Page.getInstallabilityErrors")["installabilityErrors"]
+        check("it can be installed (installability errors: %s)" % errors, not errors)
+    finally:
+        server.shutdown()
+        server.server_close()
+    check("with the server gone it opens again", browser.open(url) and browser.wait_for("Module._cascadium_steps() > 30", 10))
+    time.sleep(1)
+    n = count(browser, 0, 0, 800, 480)
+    check("and shows the shelves (%d navy pixels)" % n["navy"], n["navy"] >= 5000)
+    check("?world=pachinko opens too, from the same cached page",
+          browser.open(url + "index.html?world=pachinko") and browser.wait_for("Module._cascadium_world() === 2", 5))
+
+
 browser = Browser(work_dir)
 try:
-    for part in (default_page, hidden_page, pachinko_page, saver_page, served_page):
+    for part in (default_page, hidden_page, pachinko_page, saver_page, served_page, installed_page):
         part(browser)
-        thrown = browser.exceptions()
-        check("%s: the page threw nothing %s" % (part.__name__, thrown or ""), not thrown)
+        errors = browser.errors()
+        check("%s: the page threw and logged no error %s" % (part.__name__, errors or ""), not errors)
 finally:
     browser.close()
 sys.exit(1 if failures else 0)
