@@ -10,6 +10,7 @@ or logs an error. Usage: page-e2e.py PAGE_DIR WORK_DIR"""
 import functools
 import http.server
 import pathlib
+import shutil
 import sys
 import threading
 import time
@@ -187,26 +188,35 @@ def served_page(browser):
 
 
 def installed_page(browser):
-    """Served from a folder of a static server, the page can be installed and its worker keeps it:
-    with the server gone, the folder's address and ?world= open again."""
-    served = pathlib.Path(work_dir, "served")
-    served.mkdir(exist_ok=True)
-    if not (served / "cascadium").is_symlink():
-        (served / "cascadium").symlink_to(pathlib.Path(page_dir).resolve())
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=served))
+    """Served from a folder of a static server, the page can be installed and its worker keeps it;
+    the next build's worker replaces the cache, and with the server gone the folder's address and
+    ?world= open again."""
+    copy = pathlib.Path(work_dir, "served", "cascadium")
+    shutil.rmtree(copy.parent, ignore_errors=True)
+    shutil.copytree(page_dir, copy)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=copy.parent))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = "http://127.0.0.1:%d/cascadium/" % server.server_address[1]
+    runs = "Module._cascadium_steps() > 30"
     try:
-        check("served from %s it runs" % url, browser.open(url) and browser.wait_for("Module._cascadium_steps() > 30", 10))
+        check("served from %s it runs" % url, browser.open(url) and browser.wait_for(runs, 10))
         state = browser.wait_for("navigator.serviceWorker.controller !== null", 10) and browser.evaluate(
             "navigator.serviceWorker.ready.then(r => r.active.state)")
         check("its service worker is active and controls it (%s)" % state, state == "activated")
         errors = browser.send("Page.getInstallabilityErrors")["installabilityErrors"]
         check("it can be installed (installability errors: %s)" % errors, not errors)
+
+        worker = copy / "service-worker.js"
+        worker.write_text(worker.read_text().replace("const version = '", "const version = 'next-"))
+        browser.evaluate("caches.open('other').then(() => navigator.serviceWorker.ready).then(r => r.update())")
+        caches = "caches.keys().then(names => names.map(name => name.split(' ').pop().split('-')[0]).sort().join())"
+        browser.wait_for("%s.then(names => names === 'next,other')" % caches, 10)
+        check("the next build's worker replaces its cache and leaves the origin's others (%s)" % browser.evaluate(caches),
+              browser.evaluate(caches) == "next,other")
     finally:
         server.shutdown()
         server.server_close()
-    check("with the server gone it opens again", browser.open(url) and browser.wait_for("Module._cascadium_steps() > 30", 10))
+    check("with the server gone it opens again", browser.open(url) and browser.wait_for(runs, 10))
     time.sleep(1)
     n = count(browser, 0, 0, 800, 480)
     check("and shows the shelves (%d navy pixels)" % n["navy"], n["navy"] >= 5000)
