@@ -20,12 +20,14 @@ class Browser:
         os.makedirs(workdir, exist_ok=True)
         self.profile = tempfile.mkdtemp(prefix="chromium-", dir=workdir)
         # As root chromium refuses to start without --no-sandbox. Software drawing: no GPU here.
-        # Headless, it is kept from the caller's display altogether.
+        # Headless, it is kept from the caller's display altogether. insecure.test names the
+        # loopback address without making it a secure origin, as plain http elsewhere is.
         environment = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
         self.process = subprocess.Popen(
             ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
              "--no-default-browser-check", "--disable-extensions", "--mute-audio",
              "--remote-debugging-port=0", "--user-data-dir=" + self.profile,
+             "--host-resolver-rules=MAP insecure.test 127.0.0.1",
              "--window-size=%d,%d" % (width, height), "about:blank"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=environment)
         port = self._port()

@@ -213,6 +213,11 @@ def installed_page(browser):
         check("its service worker is active and controls it (%s)" % state, state == "activated")
         errors = browser.send("Page.getInstallabilityErrors")["installabilityErrors"]
         check("it can be installed (installability errors: %s)" % errors, not errors)
+        insecure = url.replace("127.0.0.1", "insecure.test")
+        check("over plain http, no secure origin, it runs without a worker (%s)" % insecure,
+              browser.open(insecure) and browser.wait_for(runs, 10)
+              and browser.evaluate("!('serviceWorker' in navigator)"))
+        browser.open(url)
 
         worker = copy / "service-worker.js"
         worker.write_text(worker.read_text().replace("const version = '", "const version = 'next-"))
