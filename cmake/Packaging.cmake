@@ -51,9 +51,11 @@ elseif(CASCADIUM_SHELL STREQUAL x11)
   set(CPACK_DEBIAN_PACKAGE_ENHANCES xscreensaver)
   include(CPack)
 elseif(CASCADIUM_SHELL STREQUAL web)
-  # `cmake --build --preset web --target package`: the page's folder as
-  # cascadium-<version>-web.zip, to open from disk or put on any static server.
-  install(FILES $<TARGET_FILE:${program}> DESTINATION .)
+  # `cmake --build --preset web --target package`: the page's folder (the page, and its
+  # manifest, icons and service worker for a server) as cascadium-<version>-web.zip, to open
+  # from disk or put on any static server.
+  list(TRANSFORM CASCADIUM_PAGE_FILES PREPEND $<TARGET_FILE_DIR:${program}>/ OUTPUT_VARIABLE page_files)
+  install(FILES ${page_files} DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME cascadium-${CASCADIUM_VERSION_TEXT}-web)
   include(CPack)

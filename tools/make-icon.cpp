@@ -1,12 +1,18 @@
-// Writes the program icon, Cascadium.ico: grey balls falling onto two tilted navy shelves on a
-// black rounded square, drawn from code at every size the icon group carries so the artwork
-// is reproducible from the source alone. Built and run on the build host.
+// Writes the program icon: grey balls falling onto two tilted navy shelves on a black rounded
+// square, drawn from code so the artwork is reproducible from the source alone. Built and run
+// on the build host. Cascadium.ico carries every size the icon group needs; the web page takes
+// PNGs of the same drawing, full-bleed ones for the systems that cut icons to their own shape.
 //
 // Usage: make-icon <output.ico>
+//        make-icon <output.png> <size> [full-bleed]
+
+#include "tools/PngFile.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -14,6 +20,15 @@ namespace {
 
 constexpr int Sizes[] = {16, 22, 24, 32, 44, 48, 64};
 constexpr int Supersampling = 4;
+
+// How a picture frames the drawing: on its own rounded square with transparent corners, or as a
+// full black square with the drawing shrunk into the middle circle that a maskable or home-screen
+// icon keeps whatever shape the system cuts it to.
+enum class Framing { RoundedSquare, FullBleed };
+
+// The drawing's farthest point, the lower shelf's right end, lies 0.50 from the centre; a
+// maskable icon is sure to keep only the circle of radius 0.40.
+constexpr double FullBleedScale = 0.78;
 
 struct Rgba {
     double r, g, b, a;
@@ -61,10 +76,11 @@ bool InsideRoundedSquare(double x, double y)
     return x >= 0 && x <= 1 && y >= 0 && y <= 1 && std::hypot(x - cx, y - cy) <= Corner;
 }
 
-// The colour at one unit-square point; transparent outside the rounded square.
-Rgba Sample(double x, double y, double lineWidth)
+// The colour at one unit-square point of the drawing; transparent outside the rounded square
+// unless the picture is full-bleed.
+Rgba Sample(double x, double y, double lineWidth, Framing framing)
 {
-    if (!InsideRoundedSquare(x, y)) return Rgba{0, 0, 0, 0};
+    if (framing == Framing::RoundedSquare && !InsideRoundedSquare(x, y)) return Rgba{0, 0, 0, 0};
     Rgba colour = Black;
     for (const Shelf& shelf : Shelves)
         if (DistanceToSegment(x, y, shelf) <= shelf.halfThickness) colour = Navy;
@@ -76,15 +92,16 @@ Rgba Sample(double x, double y, double lineWidth)
 }
 
 // Premultiplied average over a grid of subsamples, returned straight (not premultiplied).
-Rgba Pixel(int px, int py, int size)
+Rgba Pixel(int px, int py, int size, Framing framing)
 {
-    const double lineWidth = 1.0 / size;
+    const double scale = framing == Framing::FullBleed ? FullBleedScale : 1.0;
+    const double lineWidth = 1.0 / (size * scale);
     Rgba sum{0, 0, 0, 0};
     for (int sy = 0; sy < Supersampling; ++sy)
         for (int sx = 0; sx < Supersampling; ++sx) {
-            const double x = (px + (sx + 0.5) / Supersampling) / size;
-            const double y = (py + (sy + 0.5) / Supersampling) / size;
-            const Rgba c = Sample(x, y, lineWidth);
+            const double x = 0.5 + ((px + (sx + 0.5) / Supersampling) / size - 0.5) / scale;
+            const double y = 0.5 + ((py + (sy + 0.5) / Supersampling) / size - 0.5) / scale;
+            const Rgba c = Sample(x, y, lineWidth, framing);
             sum.r += c.r * c.a;
             sum.g += c.g * c.a;
             sum.b += c.b * c.a;
@@ -129,7 +146,7 @@ std::vector<std::uint8_t> IconImage(int size)
     for (int row = 0; row < size; ++row) {
         const int y = size - 1 - row;
         for (int x = 0; x < size; ++x) {
-            const Rgba c = Pixel(x, y, size);
+            const Rgba c = Pixel(x, y, size, Framing::RoundedSquare);
             image.push_back(Channel(c.b));
             image.push_back(Channel(c.g));
             image.push_back(Channel(c.r));
@@ -142,15 +159,20 @@ std::vector<std::uint8_t> IconImage(int size)
     return image;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// One PNG picture's pixels, top row first, as straight RGBA.
+std::vector<std::uint8_t> RgbaRows(int size, Framing framing)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-icon <output.ico>\n");
-        return 2;
-    }
+    std::vector<std::uint8_t> rgba;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const Rgba c = Pixel(x, y, size, framing);
+            rgba.insert(rgba.end(), {Channel(c.r), Channel(c.g), Channel(c.b), Channel(c.a * 255)});
+        }
+    return rgba;
+}
 
+std::vector<std::uint8_t> IcoFile()
+{
     constexpr int count = sizeof Sizes / sizeof Sizes[0];
     std::vector<std::vector<std::uint8_t>> images;
     for (int size : Sizes) images.push_back(IconImage(size));
@@ -172,6 +194,38 @@ int main(int argc, char** argv)
         offset += static_cast<std::uint32_t>(images[static_cast<size_t>(i)].size());
     }
     for (const auto& image : images) file.insert(file.end(), image.begin(), image.end());
+    return file;
+}
+
+bool EndsWith(const char* text, const char* ending)
+{
+    const size_t length = std::strlen(text), endingLength = std::strlen(ending);
+    return length >= endingLength && std::strcmp(text + length - endingLength, ending) == 0;
+}
+
+// Parses a PNG's size: a whole number of pixels from 1 to 4096, or 0 when it is none.
+int PictureSize(const char* text)
+{
+    char* end = nullptr;
+    const long size = std::strtol(text, &end, 10);
+    return *end == '\0' && size >= 1 && size <= 4096 ? static_cast<int>(size) : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::uint8_t> file;
+    if (argc == 2 && EndsWith(argv[1], ".ico")) {
+        file = IcoFile();
+    } else if ((argc == 3 || (argc == 4 && std::strcmp(argv[3], "full-bleed") == 0)) && EndsWith(argv[1], ".png") &&
+               PictureSize(argv[2]) != 0) {
+        const int size = PictureSize(argv[2]);
+        file = PngFile(size, RgbaRows(size, argc == 4 ? Framing::FullBleed : Framing::RoundedSquare));
+    } else {
+        std::fprintf(stderr, "usage: make-icon <output.ico>\n       make-icon <output.png> <size> [full-bleed]\n");
+        return 2;
+    }
 
     std::ofstream out(argv[1], std::ios::binary);
     out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));

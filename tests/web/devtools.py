@@ -20,12 +20,14 @@ class Browser:
         os.makedirs(workdir, exist_ok=True)
         self.profile = tempfile.mkdtemp(prefix="chromium-", dir=workdir)
         # As root chromium refuses to start without --no-sandbox. Software drawing: no GPU here.
-        # Headless, it is kept from the caller's display altogether.
+        # Headless, it is kept from the caller's display altogether. insecure.test names the
+        # loopback address without making it a secure origin, as plain http elsewhere is.
         environment = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
         self.process = subprocess.Popen(
             ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
              "--no-default-browser-check", "--disable-extensions", "--mute-audio",
              "--remote-debugging-port=0", "--user-data-dir=" + self.profile,
+             "--host-resolver-rules=MAP insecure.test 127.0.0.1",
              "--window-size=%d,%d" % (width, height), "about:blank"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=environment)
         port = self._port()
@@ -42,6 +44,7 @@ class Browser:
         self.events = []
         self.send("Page.enable")
         self.send("Runtime.enable")
+        self.send("Log.enable")
         self.set_viewport(width, height, scale)
 
     def _port(self):
@@ -127,11 +130,21 @@ class Browser:
         self.send("Target.closeTarget", targetId=self.cover)
         self.send("Target.activateTarget", targetId=self.target)
 
-    def exceptions(self):
-        """What the page threw since the last call, as text."""
-        found = [e["params"]["exceptionDetails"] for e in self.events if e.get("method") == "Runtime.exceptionThrown"]
+    def errors(self):
+        """What the page threw, or logged as an error to its console or the browser's log, since
+        the last call, as text."""
+        found = []
+        for event in self.events:
+            method, params = event.get("method"), event.get("params", {})
+            if method == "Runtime.exceptionThrown":
+                details = params["exceptionDetails"]
+                found.append(details.get("exception", {}).get("description", details.get("text", "")))
+            elif method == "Runtime.consoleAPICalled" and params["type"] in ("error", "assert"):
+                found.append(" ".join(str(a.get("value", a.get("description", ""))) for a in params["args"]))
+            elif method == "Log.entryAdded" and params["entry"]["level"] == "error":
+                found.append(params["entry"]["text"])
         self.events = []
-        return [d.get("exception", {}).get("description", d.get("text", "")) for d in found]
+        return found
 
     def pids(self):
         """The browser's process and every process below it."""

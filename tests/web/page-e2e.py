@@ -7,13 +7,15 @@ page hidden for 30 s does no work and then runs on with a bounded catch-up; ?wor
 shows the pin field; the world control fades when unused and switches worlds; a right-button
 drag, a second finger, Ctrl+2 and Alt+3 change nothing; ?saver ignores a drag, a touch drag
 and keys; without WebAssembly the page says so; a static server serves it, and in a frame a
-press on the canvas gives it the keys. The picture changes on every frame callback (with
-?rate=tick once a tick), and with the frame callback stubbed out the page still moves.
+press on the canvas gives it the keys; served from a folder it is installable and its worker
+keeps it for offline use. The picture changes on every frame callback (with
+?rate=tick once a tick), and with the frame callback stubbed out the page still moves. No part throws or logs an error.
 Usage: page-e2e.py PAGE_DIR WORK_DIR"""
 
 import functools
 import http.server
 import pathlib
+import shutil
 import sys
 import threading
 import time
@@ -302,26 +304,27 @@ def no_wasm_page(browser):
         browser.send("Page.removeScriptToEvaluateOnNewDocument", identifier=hide)
     check("without WebAssembly the page says so (%r) and shows no control (%s)" % (said, display),
           "needs WebAssembly" in said and display == "none")
-    browser.exceptions()  # the program's own stop, as expected
+    browser.errors()  # the program's own stop, as expected
 
 
 FRAMED = b"""<!doctype html><title>Framing page</title>
 <iframe src="/index.html" style="width: 600px; height: 400px; border: 0"></iframe>"""
 
 
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+    def do_GET(self):
+        if self.path != "/framed.html":
+            return super().do_GET()
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html")
+        self.end_headers()
+        self.wfile.write(FRAMED)
+
+
 def served_page(browser):
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-
-        def do_GET(self):
-            if self.path != "/framed.html":
-                return super().do_GET()
-            self.send_response(200)
-            self.send_header("Content-Type", "text/html")
-            self.end_headers()
-            self.wfile.write(FRAMED)
-
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=page_dir))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     try:
@@ -371,13 +374,65 @@ def drag_endings(browser):
     check("moves beyond the viewport drop nothing, back inside they do (%d drops of 2)" % n, n == 2)
 
 
+class Uncached(Quiet):
+    """Lets the browser's HTTP cache keep nothing: with the server gone, only the worker answers."""
+
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+
+
+def installed_page(browser):
+    """Served from a folder of a static server, the page can be installed and its worker keeps it;
+    the next build's worker replaces the cache, and with the server gone the folder's address and
+    ?world= open again."""
+    copy = pathlib.Path(work_dir, "served", "cascadium")
+    shutil.rmtree(copy.parent, ignore_errors=True)
+    shutil.copytree(page_dir, copy)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Uncached, directory=copy.parent))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = "http://127.0.0.1:%d/cascadium/" % server.server_address[1]
+    runs = "Module._cascadium_steps() > 30"
+    try:
+        check("served from %s it runs" % url, browser.open(url) and browser.wait_for(runs, 10))
+        state = browser.wait_for("navigator.serviceWorker.controller !== null", 10) and browser.evaluate(
+            "navigator.serviceWorker.ready.then(r => r.active.state)")
+        check("its service worker is active and controls it (%s)" % state, state == "activated")
+        errors = browser.send("Page.getInstallabilityErrors")["installabilityErrors"]
+        check("it can be installed (installability errors: %s)" % errors, not errors)
+        insecure = url.replace("127.0.0.1", "insecure.test")
+        check("over plain http, no secure origin, it runs without a worker (%s)" % insecure,
+              browser.open(insecure) and browser.wait_for(runs, 10)
+              and browser.evaluate("!('serviceWorker' in navigator)"))
+        browser.open(url)
+
+        worker = copy / "service-worker.js"
+        worker.write_text(worker.read_text().replace("const version = '", "const version = 'next-"))
+        browser.evaluate("caches.open('other').then(() => navigator.serviceWorker.ready).then(r => r.update())")
+        caches = "caches.keys().then(names => names.map(name => name.split(' ').pop().split('-')[0]).sort().join())"
+        browser.wait_for("%s.then(names => names === 'next,other')" % caches, 10)
+        check("the next build's worker replaces its cache and leaves the origin's others (%s)" % browser.evaluate(caches),
+              browser.evaluate(caches) == "next,other")
+    finally:
+        server.shutdown()
+        server.server_close()
+    opened = browser.open(url) and browser.wait_for(runs, 10)
+    time.sleep(1)
+    navy = count(browser, 0, 0, 800, 480)["navy"] if opened else 0
+    check("with the server gone it opens again and shows the shelves (%d navy pixels)" % navy,
+          opened and navy >= 5000)
+    check("?world=pachinko opens too, from the same cached page",
+          browser.open(url + "index.html?world=pachinko") and browser.wait_for("Module._cascadium_world() === 2", 5))
+
+
 browser = Browser(work_dir)
 try:
     for part in (default_page, viewport_page, hidden_page, pachinko_page, input_guards, saver_page, saver_touch,
-                 no_wasm_page, served_page, drag_endings, frame_rate):
+                 no_wasm_page, served_page, drag_endings, frame_rate,
+                 installed_page):
         part(browser)
-        thrown = browser.exceptions()
-        check("%s: the page threw nothing %s" % (part.__name__, thrown or ""), not thrown)
+        errors = browser.errors()
+        check("%s: the page threw and logged no error %s" % (part.__name__, errors or ""), not errors)
 finally:
     browser.close()
 sys.exit(1 if failures else 0)
