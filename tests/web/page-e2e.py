@@ -11,99 +11,17 @@ press on the canvas gives it the keys; served from a folder it is installable an
 keeps it for offline use. The picture changes on every frame callback (with
 ?rate=tick once a tick), and with the frame callback stubbed out the page still moves. No part throws or logs an error.
 Usage: page-e2e.py PAGE_DIR WORK_DIR"""
-
 import functools
-import http.server
 import pathlib
-import shutil
 import sys
-import threading
 import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import pagekit  # noqa: E402
 from devtools import Browser  # noqa: E402
-
-page_dir, work_dir = sys.argv[1], sys.argv[2]
-page_url = pathlib.Path(page_dir, "index.html").resolve().as_uri()
-failures = 0
-
-
-def check(what, ok):
-    global failures
-    print(("ok: " if ok else "FAIL: ") + what, flush=True)
-    failures += 0 if ok else 1
-
-
-# Counts of the canvas's pixels in an area (device pixels): navy scenery, the cradle's grey
-# balls, black, and grey objects (equal red, green and blue from 0x40 to 0xF0).
-COUNT = """((x, y, w, h) => {
-  const c = document.getElementById('canvas');
-  const d = c.getContext('2d').getImageData(x, y, w, h).data;
-  const n = {navy: 0, ball: 0, black: 0, grey: 0};
-  for (let i = 0; i < d.length; i += 4) {
-    const r = d[i], g = d[i + 1], b = d[i + 2];
-    if (r === 0 && g === 0 && b === 128) n.navy++;
-    if (r === 0 && g === 0 && b === 0) n.black++;
-    if (r === 128 && g === 128 && b === 128) n.ball++;
-    if (r === g && g === b && r >= 64 && r <= 240) n.grey++;
-  }
-  return n;
-})"""
-
-
-WASM_MEMORY = "Object.values(Module.asm).find(v => v instanceof WebAssembly.Memory).buffer.byteLength"
-
-
-def count(browser, x, y, w, h):
-    return browser.evaluate("%s(%d, %d, %d, %d)" % (COUNT, x, y, w, h))
-
-
-def canvas_size(browser):
-    return browser.evaluate("[document.getElementById('canvas').width, document.getElementById('canvas').height]")
-
-
-def steps(browser):
-    return browser.evaluate("Module._cascadium_steps()")
-
-
-def control(browser):
-    """The world's name on the control, and the control's display; the name is the title too."""
-    text, display, title = browser.evaluate("[document.getElementById('world').textContent,"
-                                            " getComputedStyle(document.getElementById('world')).display,"
-                                            " document.title]")
-    return [text if text == title else "%s (titled %s)" % (text, title), display]
-
-
-def drag(browser, y, xs, button="left"):
-    browser.mouse("mousePressed", xs[0], y, button)
-    for x in xs[1:]:
-        browser.mouse("mouseMoved", x, y, button)
-    browser.mouse("mouseReleased", xs[-1], y, button)
-
-
-def touch_drag(browser, y, xs, held=()):
-    """A finger drawn along y; `held` the fingers already down, (x, y, id) each."""
-    for x in xs:
-        browser.touch("touchStart" if x == xs[0] else "touchMove", [*held, (x, y, 9)])
-    browser.touch("touchEnd", [])
-
-
-# Below the left shelf, which shields it from what falls: empty until the drag, which drops
-# twelve objects 20 pixels apart along y = 240 of an 800x480 picture. They start to fall at
-# once, so the check asks for more than the press's one object rather than all twelve. `scale`
-# is the picture's size over 800x480, `density` its device pixels per CSS pixel; `gesture` draws
-# the line, drag's way.
-def grey_after_drag(browser, scale=1.0, density=1.0, gesture=drag):
-    band = [round(v * scale) for v in (60, 200, 240, 130)]
-    before = count(browser, *band)["grey"]
-    gesture(browser, 240 * scale / density, [x * scale / density for x in range(70, 300, 20)])
-    after = before
-    for _ in range(20):
-        time.sleep(0.1)
-        after = count(browser, *band)["grey"]
-        if after >= before + 600:
-            break
-    return before, after
+from page_served import installed_page, served_page  # noqa: E402
+from pagekit import (WASM_MEMORY, canvas_size, check, control, count, drag, grey_after_drag,  # noqa: E402
+                     page_url, steps, touch_drag, work_dir)
 
 
 # Counts, from before the page's own script, the frame callbacks, those that put pixels on the
@@ -307,45 +225,6 @@ def no_wasm_page(browser):
     browser.errors()  # the program's own stop, as expected
 
 
-FRAMED = b"""<!doctype html><title>Framing page</title>
-<iframe src="/index.html" style="width: 600px; height: 400px; border: 0"></iframe>"""
-
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-    def do_GET(self):
-        if self.path != "/framed.html":
-            return super().do_GET()
-        self.send_response(200)
-        self.send_header("Content-Type", "text/html")
-        self.end_headers()
-        self.wfile.write(FRAMED)
-
-
-def served_page(browser):
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=page_dir))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    try:
-        url = "http://127.0.0.1:%d/" % server.server_address[1]
-        check("a static server serves it (%s) and it runs" % url,
-              browser.open(url) and browser.wait_for("Module._cascadium_steps() > 30", 10))
-        # In a frame on another page, which has the focus.
-        check("a page frames it", browser.open(url + "framed.html", "frames[0].Module.calledRun === true"))
-        browser.mouse("mousePressed", 300, 200)
-        browser.mouse("mouseReleased", 300, 200)
-        browser.key("2")
-        check("in a frame, a press on the canvas gives it the keys (world %s after 2)"
-              % browser.evaluate("frames[0].Module._cascadium_world()"),
-              browser.wait_for("frames[0].Module._cascadium_world() === 1", 2))
-    finally:
-        server.shutdown()
-
-
-# How a drag ends, and where it drops, in the cradle, where nothing else comes or goes for a
-# while after it starts: the page's count of entries shows each drop at once. A release the page never hears
-# (Alt-Tab during the drag, released elsewhere) leaves the pointer hovering: no drops; losing
 # the window's focus ends the drag; moves beyond the viewport drop nothing, those back inside do.
 def drag_endings(browser):
     browser.set_viewport(800, 480)
@@ -374,65 +253,13 @@ def drag_endings(browser):
     check("moves beyond the viewport drop nothing, back inside they do (%d drops of 2)" % n, n == 2)
 
 
-class Uncached(Quiet):
-    """Lets the browser's HTTP cache keep nothing: with the server gone, only the worker answers."""
-
-    def end_headers(self):
-        self.send_header("Cache-Control", "no-store")
-        super().end_headers()
-
-
-def installed_page(browser):
-    """Served from a folder of a static server, the page can be installed and its worker keeps it;
-    the next build's worker replaces the cache, and with the server gone the folder's address and
-    ?world= open again."""
-    copy = pathlib.Path(work_dir, "served", "cascadium")
-    shutil.rmtree(copy.parent, ignore_errors=True)
-    shutil.copytree(page_dir, copy)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Uncached, directory=copy.parent))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = "http://127.0.0.1:%d/cascadium/" % server.server_address[1]
-    runs = "Module._cascadium_steps() > 30"
-    try:
-        check("served from %s it runs" % url, browser.open(url) and browser.wait_for(runs, 10))
-        state = browser.wait_for("navigator.serviceWorker.controller !== null", 10) and browser.evaluate(
-            "navigator.serviceWorker.ready.then(r => r.active.state)")
-        check("its service worker is active and controls it (%s)" % state, state == "activated")
-        errors = browser.send("Page.getInstallabilityErrors")["installabilityErrors"]
-        check("it can be installed (installability errors: %s)" % errors, not errors)
-        insecure = url.replace("127.0.0.1", "insecure.test")
-        check("over plain http, no secure origin, it runs without a worker (%s)" % insecure,
-              browser.open(insecure) and browser.wait_for(runs, 10)
-              and browser.evaluate("!('serviceWorker' in navigator)"))
-        browser.open(url)
-
-        worker = copy / "service-worker.js"
-        worker.write_text(worker.read_text().replace("const version = '", "const version = 'next-"))
-        browser.evaluate("caches.open('other').then(() => navigator.serviceWorker.ready).then(r => r.update())")
-        caches = "caches.keys().then(names => names.map(name => name.split(' ').pop().split('-')[0]).sort().join())"
-        browser.wait_for("%s.then(names => names === 'next,other')" % caches, 10)
-        check("the next build's worker replaces its cache and leaves the origin's others (%s)" % browser.evaluate(caches),
-              browser.evaluate(caches) == "next,other")
-    finally:
-        server.shutdown()
-        server.server_close()
-    opened = browser.open(url) and browser.wait_for(runs, 10)
-    time.sleep(1)
-    navy = count(browser, 0, 0, 800, 480)["navy"] if opened else 0
-    check("with the server gone it opens again and shows the shelves (%d navy pixels)" % navy,
-          opened and navy >= 5000)
-    check("?world=pachinko opens too, from the same cached page",
-          browser.open(url + "index.html?world=pachinko") and browser.wait_for("Module._cascadium_world() === 2", 5))
-
-
 browser = Browser(work_dir)
 try:
     for part in (default_page, viewport_page, hidden_page, pachinko_page, input_guards, saver_page, saver_touch,
-                 no_wasm_page, served_page, drag_endings, frame_rate,
-                 installed_page):
+                 no_wasm_page, served_page, drag_endings, frame_rate, installed_page):
         part(browser)
         errors = browser.errors()
         check("%s: the page threw and logged no error %s" % (part.__name__, errors or ""), not errors)
 finally:
     browser.close()
-sys.exit(1 if failures else 0)
+sys.exit(1 if pagekit.failures else 0)
