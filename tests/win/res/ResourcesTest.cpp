@@ -179,6 +179,27 @@ TEST(ResourcesTest, TheManifestAsksForTheVersion6ControlsOfThisArchitecture)
     EXPECT_NE(manifest.find(arch), std::string::npos);
 }
 
+// Read back through the system, which finds each setting only under its own namespace; this
+// program carries the same manifest as the product.
+TEST(ResourcesTest, TheManifestDeclaresPerMonitorV2DpiAwarenessWithTheOlderFallback)
+{
+    const struct {
+        const wchar_t* nameSpace;
+        const wchar_t* name;
+        const wchar_t* value;
+    } settings[] = {
+        {L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness", L"PerMonitorV2, PerMonitor"},
+        {L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware", L"true/pm"},
+    };
+    for (const auto& s : settings) {
+        wchar_t value[64] = {};
+        SIZE_T length = 0;
+        EXPECT_TRUE(QueryActCtxSettingsW(0, nullptr, s.nameSpace, s.name, value, 64, &length)) << s.name;
+        EXPECT_STREQ(value, s.value);
+    }
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()), DPI_AWARENESS_PER_MONITOR_AWARE);
+}
+
 TEST(ResourcesTest, TheVersionBlockSays110)
 {
     const std::vector<BYTE> bytes = ResourceBytes(RT_VERSION, MAKEINTRESOURCEW(1));
