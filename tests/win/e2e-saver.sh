@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # "/s" in any case, whatever follows, starts the full-screen saver, which ignores pointer moves of
-# up to 4 pixels from where it first saw the pointer and ends on a move of 5.
+# up to 4 pixels from where it first saw the pointer and ends on a move of 5 (twice as many
+# pixels at 200 %).
 source "$(dirname "${BASH_SOURCE[0]}")/host/e2e-common.bash"
 
 screen=$(screen_geometry)
@@ -44,4 +45,19 @@ for arguments in "/S" "/s 123" "/S:9" "/save"; do
     finish 10
   fi
 done
+
+# On a 200 % screen the window has the screen's real pixels and the jitter allowance is twice as
+# many of them: the same small distance.
+echo "argument text [/s] at 200 %: 8 pixels keep it, 9 end it"
+at_dpi 192
+if start_full_screen "/s"; then
+  xdotool mousemove_relative 8 -8
+  sleep 1
+  check "an 8-pixel move in x and y keeps it running" alive
+  xdotool mousemove_relative 1 0
+  check "a 9-pixel move in x ends it with 0" ended_with_zero
+else
+  finish 10
+fi
+at_dpi 96
 e2e_result

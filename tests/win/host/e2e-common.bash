@@ -111,3 +111,17 @@ e2e_result() {
   if [ $e2e_failures -eq 0 ]; then echo "passed"; exit 0; fi
   echo "$e2e_failures check(s) failed"; exit 1
 }
+
+# The desktop's dots per inch for the programs started from now on: Wine reads the user's setting,
+# else the machine's font setting, as each program starts. The prefix serves the whole test run,
+# so a script that changes it puts back 96 when it ends, however it ends.
+at_dpi() {
+  local key
+  for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || return 1
+  done
+  if [ "$1" != 96 ]; then
+    trap 'at_dpi 96' EXIT
+    trap 'exit 1' TERM INT
+  fi
+}
