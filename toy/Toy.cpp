@@ -1,6 +1,8 @@
 #include "toy/Toy.h"
 
 #include "render/PointerPlacement.h"
+#include "scene/WorldTable.h"
+#include "toy/KeyAction.h"
 #include "toy/TickSchedule.h"
 
 Toy::Toy(const Clock& clock, WorldKind world)
@@ -34,18 +36,46 @@ void Toy::ShowWorld(WorldKind world)
     m_frameDue = true;
 }
 
-void Toy::PointerPressed(int x, int y)
+void Toy::ShowNextWorld()
 {
+    ShowWorld(EveryWorld[(static_cast<std::size_t>(m_world) + 1) % WorldCount]);
+}
+
+KeyOutcome Toy::KeyPressed(const ToyKey& key)
+{
+    const KeyAction action = ActionOfKey(key);
+    switch (action.kind) {
+    case KeyAction::ShowWorld:
+        ShowWorld(action.world);
+        return KeyOutcome::WorldShown;
+    case KeyAction::End:
+        return KeyOutcome::End;
+    case KeyAction::NotOurs:
+        return KeyOutcome::NotOurs;
+    default:
+        return KeyOutcome::Ignored;
+    }
+}
+
+void Toy::PointerPressed(PointerButton button, int x, int y)
+{
+    if (button != PointerButton::Primary) return;
     m_dragging = true;
     DropObject(x, y);
 }
 
-void Toy::PointerMoved(int x, int y)
+void Toy::PointerMoved(int x, int y, bool primaryHeld)
 {
+    m_dragging = m_dragging && primaryHeld;
     if (m_dragging) DropObject(x, y);
 }
 
-void Toy::PointerReleased()
+void Toy::PointerReleased(PointerButton button)
+{
+    if (button == PointerButton::Primary) m_dragging = false;
+}
+
+void Toy::FocusLost()
 {
     m_dragging = false;
 }
@@ -73,5 +103,6 @@ std::vector<PixelRect> Toy::DrawFrame(const PixelImage& picture)
 
 void Toy::DropObject(int x, int y)
 {
+    if (x < 0 || y < 0 || x >= m_viewWidth || y >= m_viewHeight) return;
     ::PlaceObjectAt(m_scene, x, y, m_viewWidth, m_viewHeight, m_lastPlaced);
 }

@@ -8,6 +8,7 @@
 #include "scene/Scene.h"
 #include "scene/SceneShell.h"
 #include "scene/WorldKind.h"
+#include "toy/ToyInput.h"
 
 #include <cstdint>
 #include <vector>
@@ -31,13 +32,21 @@ public:
 
     // Builds another world afresh; the next frame draws everything that changed.
     void ShowWorld(WorldKind world);
+    // The world after the current one in the world table's order, round to the first.
+    void ShowNextWorld();
+    // A key the shell heard: the digits show the worlds, q and Escape end the program (see
+    // ActionOfKey). The shell names the world shown, or ends.
+    KeyOutcome KeyPressed(const ToyKey& key);
 
-    // The primary pointer (left button, a finger, a pen) in view pixels: a press drops an
-    // object at once and starts a drag, moves while dragging drop more (a box, then a disc,
-    // alternating), a release ends the drag. Moves without a press do nothing.
-    void PointerPressed(int x, int y);
-    void PointerMoved(int x, int y);
-    void PointerReleased();
+    // The pointer in view pixels. A press of the primary button drops an object at once and
+    // starts a drag; moves while dragging drop more (a box, then a disc, alternating), but only
+    // inside the view: what falls out of sight would only use up the scene's room. A move
+    // without the primary button held is no drag and ends one whose release was never heard, as
+    // do the release and the loss of the shell's focus. Other buttons do nothing.
+    void PointerPressed(PointerButton button, int x, int y);
+    void PointerMoved(int x, int y, bool primaryHeld);
+    void PointerReleased(PointerButton button);
+    void FocusLost();
 
     // The view is now width x height pixels and the world is mapped to it; the next frame draws
     // the whole picture.

@@ -31,6 +31,10 @@ EMSCRIPTEN_KEEPALIVE double cascadium_steps()
 {
     return static_cast<double>(page->GetToy().GetScene().StepCount());
 }
+EMSCRIPTEN_KEEPALIVE int cascadium_entries()
+{
+    return page->GetToy().GetScene().ObjectCount();
+}
 }
 
 int main()

@@ -7,7 +7,6 @@
 #include <emscripten/html5.h>
 
 #include <cmath>
-#include <iterator>
 
 namespace {
 
@@ -45,7 +44,7 @@ WebPage::WebPage(const PageQuery& query)
       m_lastTouched(m_clock.Now())
 {
     page_start(m_saver);
-    page_name_world(DisplayNameOf(query.world));
+    NameWorld();
     FollowViewport();
     StartLoop();
 }
@@ -105,44 +104,48 @@ void WebPage::Show(const std::vector<PixelRect>& areas)
     }
 }
 
-void WebPage::PointerPressed(double cssX, double cssY)
+void WebPage::PointerPressed(PointerButton button, double cssX, double cssY)
 {
     Touched();
-    m_toy.PointerPressed(static_cast<int>(cssX * m_pixelRatio), static_cast<int>(cssY * m_pixelRatio));
+    m_toy.PointerPressed(button, static_cast<int>(cssX * m_pixelRatio), static_cast<int>(cssY * m_pixelRatio));
 }
 
-void WebPage::PointerMoved(double cssX, double cssY)
+void WebPage::PointerMoved(double cssX, double cssY, bool primaryHeld)
 {
     Touched();
-    m_toy.PointerMoved(static_cast<int>(cssX * m_pixelRatio), static_cast<int>(cssY * m_pixelRatio));
+    m_toy.PointerMoved(static_cast<int>(cssX * m_pixelRatio), static_cast<int>(cssY * m_pixelRatio), primaryHeld);
 }
 
-void WebPage::PointerReleased()
+void WebPage::PointerReleased(PointerButton button)
 {
-    m_toy.PointerReleased();
+    m_toy.PointerReleased(button);
 }
 
-bool WebPage::KeyPressed(const char* key)
+void WebPage::FocusLost()
 {
+    m_toy.FocusLost();
+}
+
+bool WebPage::KeyPressed(const ToyKey& key)
+{
+    const KeyOutcome outcome = m_toy.KeyPressed(key);
+    if (outcome == KeyOutcome::NotOurs) return false;
     Touched();
-    if (key[0] < '1' || key[1] != '\0') return false;
-    const auto index = static_cast<std::size_t>(key[0] - '1');
-    if (index >= std::size(EveryWorld)) return false;
-    ShowWorld(EveryWorld[index]);
+    if (outcome != KeyOutcome::WorldShown) return false;
+    NameWorld();
     return true;
 }
 
 void WebPage::NextWorld()
 {
     Touched();
-    const auto next = (static_cast<std::size_t>(m_toy.CurrentWorld()) + 1) % std::size(EveryWorld);
-    ShowWorld(EveryWorld[next]);
+    m_toy.ShowNextWorld();
+    NameWorld();
 }
 
-void WebPage::ShowWorld(WorldKind world)
+void WebPage::NameWorld()
 {
-    m_toy.ShowWorld(world);
-    page_name_world(DisplayNameOf(world));
+    page_name_world(DisplayNameOf(m_toy.CurrentWorld()));
 }
 
 void WebPage::Touched()

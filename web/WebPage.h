@@ -4,6 +4,7 @@
 #include "render/aliased/PixelImage.h"
 #include "toy/SteadyClock.h"
 #include "toy/Toy.h"
+#include "toy/ToyInput.h"
 #include "web/PageQuery.h"
 
 #include <cstdint>
@@ -28,17 +29,19 @@ public:
     // The viewport may have changed size or pixel density: follow it.
     void FollowViewport();
 
-    // Input in CSS pixels of the viewport, as the browser reports it.
-    void PointerPressed(double cssX, double cssY);
-    void PointerMoved(double cssX, double cssY);
-    void PointerReleased();
-    // Shows the world of a key ('1', '2', '3'); false when the key means nothing here.
-    bool KeyPressed(const char* key);
+    // Input in CSS pixels of the viewport, as the browser reports it; the toy's rules decide.
+    void PointerPressed(PointerButton button, double cssX, double cssY);
+    void PointerMoved(double cssX, double cssY, bool primaryHeld);
+    void PointerReleased(PointerButton button);
+    void FocusLost();
+    // A key: true when the toy took it (a digit showing a world), false to leave it to the browser.
+    bool KeyPressed(const ToyKey& key);
     // The world control was used: the next world, in turn.
     void NextWorld();
 
 private:
-    void ShowWorld(WorldKind world);
+    // The control and the title name the toy's world.
+    void NameWorld();
     // The picture: the whole view, as the canvas holds it.
     PixelImage Picture();
     void Show(const std::vector<PixelRect>& areas);

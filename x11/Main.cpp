@@ -21,7 +21,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const Options& options = parsed.options;
-    if (options.help) {
+    if (options.shell.help) {
         // The text is what was asked for: a full disk or a closed pipe is a failure.
         if (std::fputs(Usage().c_str(), stdout) >= 0 && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
         std::fputs("cascadium: cannot write to standard output\n", stderr);
@@ -50,6 +50,6 @@ int main(int argc, char** argv)
         return 2;
     }
     const SteadyClock clock;
-    SceneWindow window(display.Get(), *target, options.world, clock);
+    SceneWindow window(display.Get(), *target, options.shell.world, clock);
     return RunEventLoop(display.Get(), window, signals);
 }

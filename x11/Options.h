@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scene/WorldKind.h"
+#include "toy/ShellOptions.h"
 
 #include <string>
 #include <vector>
@@ -17,8 +17,7 @@ enum class Target {
 struct Options {
     Target target = Target::OwnWindow;
     unsigned long windowId = 0;
-    WorldKind world = WorldKind::Cascadium;
-    bool help = false;
+    ShellOptions shell;  // --world and --help
 };
 
 struct OptionsResult {
@@ -26,18 +25,13 @@ struct OptionsResult {
     std::string error;  // one line; empty when the command line was good
 };
 
-// Reads the arguments after the program name. Every option also takes a single dash, as the
-// screen saver's own programs do. --window-id wins over --root whatever their order.
+// Reads the arguments after the program name: the shells' common options and --root and
+// --window-id, with one dash or two. --window-id wins over --root whatever their order.
 OptionsResult ParseOptions(const std::vector<std::string>& args);
 
 // A window id as --window-id and XSCREENSAVER_WINDOW give it: decimal digits, or 0x and
 // hexadecimal digits; never zero, at most 0xFFFFFFFF.
 bool ParseWindowId(const std::string& text, unsigned long& out);
-
-// An argument as an error line shows it: control characters, backslashes and bytes that are
-// not UTF-8 written as \xNN (or \\), so nothing reaches the terminal as a command, and cut
-// to about 60 characters with "..." after it, so a huge argument gives a line, not a page.
-std::string Printable(const std::string& arg);
 
 // The --help text.
 std::string Usage();

@@ -8,7 +8,8 @@
 namespace {
 
 constexpr long OwnWindowEvents =
-    ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask;
+    ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | Button1MotionMask
+    | FocusChangeMask;
 
 Atom DeleteWindowAtom(Display* display)
 {

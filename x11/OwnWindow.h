@@ -5,7 +5,7 @@
 #include <X11/Xlib.h>
 
 // The program's own window: the default view size, resizable, titled with the world's name, mapped, and
-// selected for the events the program reads there (pointer, keys, exposure, size, close).
+// selected for the events the program reads there (pointer, keys, focus, exposure, size, close).
 Window CreateOwnWindow(Display* display, WorldKind world);
 
 // The title: "Cascadium", "Newton's Cradle" or "Pachinko Machine".

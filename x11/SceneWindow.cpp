@@ -1,11 +1,34 @@
 #include "x11/SceneWindow.h"
 
-#include "x11/KeyAction.h"
 #include "x11/OwnWindow.h"
 
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 
 #include <vector>
+
+namespace {
+
+PointerButton ButtonOf(const XButtonEvent& button)
+{
+    return button.button == Button1 ? PointerButton::Primary : PointerButton::Other;
+}
+
+// The key in the toy's words: the character its unshifted keysym names (Latin-1 keysyms are
+// their characters' code points), Escape, or nothing. Super is Mod4 on the usual keyboards.
+ToyKey ToyKeyOf(const XKeyEvent& key)
+{
+    XKeyEvent copy = key;  // XLookupKeysym takes a non-const event
+    const KeySym sym = XLookupKeysym(&copy, 0);
+    ToyKey toyKey;
+    if (sym == XK_Escape) toyKey.character = EscapeCharacter;
+    if ((sym >= XK_space && sym <= XK_asciitilde) || (sym >= XK_nobreakspace && sym <= XK_ydiaeresis))
+        toyKey.character = static_cast<char32_t>(sym);
+    toyKey.platformModifier = (key.state & (ControlMask | Mod1Mask | Mod4Mask)) != 0;
+    return toyKey;
+}
+
+}  // namespace
 
 SceneWindow::SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock)
     : m_display(display),
@@ -39,13 +62,16 @@ bool SceneWindow::Handle(const XEvent& event)
     if (!m_target.own) return true;
     switch (event.type) {
     case ButtonPress:
-        if (event.xbutton.button == Button1) m_toy.PointerPressed(event.xbutton.x, event.xbutton.y);
+        m_toy.PointerPressed(ButtonOf(event.xbutton), event.xbutton.x, event.xbutton.y);
         return true;
     case MotionNotify:
-        m_toy.PointerMoved(event.xmotion.x, event.xmotion.y);
+        m_toy.PointerMoved(event.xmotion.x, event.xmotion.y, (event.xmotion.state & Button1Mask) != 0);
         return true;
     case ButtonRelease:
-        if (event.xbutton.button == Button1) m_toy.PointerReleased();
+        m_toy.PointerReleased(ButtonOf(event.xbutton));
+        return true;
+    case FocusOut:
+        m_toy.FocusLost();
         return true;
     case KeyPress:
         return HandleKey(event.xkey);
@@ -56,14 +82,9 @@ bool SceneWindow::Handle(const XEvent& event)
 
 bool SceneWindow::HandleKey(const XKeyEvent& key)
 {
-    XKeyEvent copy = key;  // XLookupKeysym takes a non-const event
-    const KeyAction action = ActionOfKey(XLookupKeysym(&copy, 0));
-    if (action.kind == KeyAction::End) return false;
-    if (action.kind == KeyAction::ShowWorld) {
-        m_toy.ShowWorld(action.world);
-        ShowWorldTitle(m_display, m_target.window, action.world);
-    }
-    return true;
+    const KeyOutcome outcome = m_toy.KeyPressed(ToyKeyOf(key));
+    if (outcome == KeyOutcome::WorldShown) ShowWorldTitle(m_display, m_target.window, m_toy.CurrentWorld());
+    return outcome != KeyOutcome::End;
 }
 
 void SceneWindow::PaintIfDue()

@@ -9,7 +9,7 @@
 #include <X11/Xlib.h>
 
 // The toy shown in one X window: passes the window's events on to it (in a window of its own,
-// left-button drags and the keys too) and copies each frame it draws onto the window.
+// the pointer, the keys and the focus too) and copies each frame it draws onto the window.
 class SceneWindow {
 public:
     SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock);

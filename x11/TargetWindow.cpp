@@ -34,7 +34,7 @@ std::optional<TargetWindow> OpenTarget(Display* display, const Options& options)
     TargetWindow target;
     switch (options.target) {
     case Target::OwnWindow:
-        target.window = CreateOwnWindow(display, options.world);
+        target.window = CreateOwnWindow(display, options.shell.world);
         target.own = true;
         break;
     case Target::Root:

@@ -37,17 +37,17 @@ unsigned DistanceSquared(std::uint32_t a, std::uint32_t b)
 
 }  // namespace
 
-bool HoldsPictureFormat(const XImage& image)
+bool HoldsPictureFormat(const XImage& image, const Visual& visual)
 {
-    return image.depth == 24 && image.bits_per_pixel == 32 && image.red_mask == 0xFF0000 && image.green_mask == 0xFF00
-           && image.blue_mask == 0xFF && image.byte_order == ThisMachinesByteOrder();
+    return visual.c_class == TrueColor && image.depth == 24 && image.bits_per_pixel == 32 && image.red_mask == 0xFF0000
+           && image.green_mask == 0xFF00 && image.blue_mask == 0xFF && image.byte_order == ThisMachinesByteOrder();
 }
 
 VisualPixels::VisualPixels(Display* display, Visual* visual, Colormap colormap)
     : m_display(display),
       m_visual(visual),
       m_colormap(colormap),
-      m_masked(visual->c_class == TrueColor || visual->c_class == DirectColor)
+      m_masked(visual->c_class == TrueColor)
 {}
 
 void VisualPixels::Convert(const PixelImage& picture, XImage& image, const PixelRect& area)

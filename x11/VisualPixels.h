@@ -9,15 +9,16 @@
 #include <unordered_map>
 #include <vector>
 
-// True when an image holds pixels as the picture does, 0x00RRGGBB in 32 bits in this machine's
-// byte order (a 24-bit TrueColor visual on a local server): the picture can be drawn straight
-// into it.
-bool HoldsPictureFormat(const XImage& image);
+// True when an image of this visual holds pixels as the picture does, 0x00RRGGBB in 32 bits in
+// this machine's byte order (a 24-bit TrueColor visual on a local server): the picture can be
+// drawn straight into it.
+bool HoldsPictureFormat(const XImage& image, const Visual& visual);
 
 // Turns the picture's colours into the pixel values of another visual: by its colour masks on
-// TrueColor and DirectColor (16-bit visuals, for one); on visuals with a colour map (8-bit
-// PseudoColor, grey scales), by colours allocated in the window's map, each asked for once,
-// the nearest one already held when the map is full.
+// TrueColor (16-bit visuals, for one); on visuals with a colour map (8-bit PseudoColor, grey
+// scales, and DirectColor, whose pixels index a map per channel that need not be a ramp), by
+// colours allocated in the window's map, each asked for once, the nearest one already held
+// when the map is full.
 class VisualPixels {
 public:
     VisualPixels(Display* display, Visual* visual, Colormap colormap);

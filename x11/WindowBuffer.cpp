@@ -34,7 +34,7 @@ void WindowBuffer::MakePicture(int width, int height)
     m_image = std::make_unique<ServerImage>(m_display, m_target.visual, m_target.depth, width, height);
     XImage* image = m_image->Get();
     if (!image) return;
-    if (HoldsPictureFormat(*image)) {
+    if (HoldsPictureFormat(*image, *m_target.visual)) {
         m_picture = {reinterpret_cast<unsigned char*>(image->data), width, height, image->bytes_per_line};
         return;
     }

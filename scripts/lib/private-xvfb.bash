@@ -3,18 +3,23 @@
 # same number at the same moment: then one server fails, and only the one whose pid the lock
 # file holds owns the display; the other tries the next number. -noreset keeps the server as it
 # is between clients: otherwise it resets each time the last one leaves, the readiness probe first.
-# Usage: start_private_xvfb WIDTHxHEIGHT LOG [Xvfb options...]
+# The screen is 24 bits deep unless a depth is given. With --tcp the server listens on TCP too
+# and DISPLAY names it by 127.0.0.1, so clients reach it as a remote one, without shared memory.
+# Usage: start_private_xvfb [--tcp] WIDTHxHEIGHT[xDEPTH] LOG [Xvfb options...]
 start_private_xvfb() {
-  local size=$1 log=$2 n
+  local listen=(-nolisten tcp) host=""
+  if [ "$1" = --tcp ]; then listen=(-listen tcp); host=127.0.0.1; shift; fi
+  local screen=$1 log=$2 n
   shift 2
+  [[ $screen == *x*x* ]] || screen+=x24
   for n in $(seq 80 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -noreset -screen 0 "${size}x24" -nolisten tcp "$@" >"$log" 2>&1 &
+    Xvfb ":$n" -noreset -screen 0 "$screen" "${listen[@]}" "$@" >"$log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 50); do
       if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = "$xvfb_pid" ] &&
-         xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        export DISPLAY=":$n"
+         xdpyinfo -display "$host:$n" >/dev/null 2>&1; then
+        export DISPLAY="$host:$n"
         return 0
       fi
       kill -0 "$xvfb_pid" 2>/dev/null || break

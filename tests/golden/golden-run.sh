@@ -6,6 +6,9 @@
 # RECORDED/NAME.jsonl and RECORDED/NAME.png were written by the same arguments with
 # --trace --png RECORDED/NAME.png --size 320x192, stdout into RECORDED/NAME.jsonl.
 # SAME_PIXELS "-" compares the trace alone, for a simulator that draws no pictures.
+# With CASCADIUM_RECORD_GOLDEN=1 (scripts/record-golden) the run is recorded anew instead, with
+# these same arguments. A simulator that draws no pictures only compares a recording that has
+# one: that recording belongs to a build that draws them.
 set -u
 sim=$1 samePixels=$2 recorded=$3 name=$4
 shift 4
@@ -18,6 +21,12 @@ picture=(--png "$work/$name.png" --size 320x192)
     echo "FAIL: cascadium-sim $* exited with $?"
     exit 1
 }
+if [ "${CASCADIUM_RECORD_GOLDEN:-}" = 1 ] && { [ "$samePixels" != - ] || [ ! -e "$recorded/$name.png" ]; }; then
+    cp "$work/$name.jsonl" "$recorded/$name.jsonl"
+    [ "$samePixels" = - ] || cp "$work/$name.png" "$recorded/$name.png"
+    echo "recorded: $recorded/$name"
+    exit 0
+fi
 if ! cmp -s "$recorded/$name.jsonl" "$work/$name.jsonl"; then
     echo "FAIL: the trace differs from $name.jsonl (recorded < > now):"
     diff "$recorded/$name.jsonl" "$work/$name.jsonl" | head -n 10

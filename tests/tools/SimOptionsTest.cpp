@@ -72,6 +72,10 @@ TEST(SimOptions, BadValuesAreRefusedWithAReason)
         const SimOptionsResult r = Parse(args);
         EXPECT_NE(r.error, "") << args[0] << (args.size() > 1 ? " " + args[1] : "");
     }
+    // The arguments are shown as the interactive programs show them: nothing reaches the terminal.
+    EXPECT_EQ(Parse({"--png", "a.png", "--world", "cradle\x1b[31m"}).error,
+              "bad value 'cradle\\x1b[31m' for --world (see --help)");
+    EXPECT_EQ(Parse({"--\x07"}).error, "unknown option '--\\x07' (see --help)");
 }
 
 }  // namespace

@@ -184,9 +184,40 @@ def served_page(browser):
         server.shutdown()
 
 
+# How a drag ends, and where it drops, in the cradle, where nothing else comes or goes for a
+# while after it starts: the page's count of entries shows each drop at once. A release the page never hears
+# (Alt-Tab during the drag, released elsewhere) leaves the pointer hovering: no drops; losing
+# the window's focus ends the drag; moves beyond the viewport drop nothing, those back inside do.
+def drag_endings(browser):
+    browser.set_viewport(800, 480)
+    check("?world=cradle opens", browser.open(page_url + "?world=cradle"))
+
+    def drops(*events):
+        browser.key("2")  # the cradle afresh: no drop of the last call can go while this one counts
+        before = browser.evaluate("Module._cascadium_entries()")
+        for kind, x, y, buttons in events:
+            if kind == "blur":
+                browser.evaluate("window.dispatchEvent(new FocusEvent('blur'))")
+            else:
+                browser.send("Input.dispatchMouseEvent", type=kind, x=x, y=y, buttons=buttons, clickCount=1,
+                             button="left" if buttons or kind != "mouseMoved" else "none")
+        return browser.evaluate("Module._cascadium_entries()") - before
+
+    press, release = ("mousePressed", 70, 240, 1), ("mouseReleased", 90, 240, 0)
+    held = [("mouseMoved", x, 240, 1) for x in (90, 110)]
+    hovers = [("mouseMoved", x, 240, 0) for x in (130, 150, 170)]
+    n = drops(press, *held, *hovers)
+    check("a drag whose release is never heard drops nothing once the pointer hovers (%d drops of 3)" % n, n == 3)
+    n = drops(release, press, ("blur", 0, 0, 0), *held, release)
+    check("losing the focus ends a drag (%d drops of 1)" % n, n == 1)
+    outside = [("mouseMoved", x, y, 1) for x, y in ((-20, 240), (820, 240), (400, -20), (400, 500))]
+    n = drops(press, *outside, held[0], release)
+    check("moves beyond the viewport drop nothing, back inside they do (%d drops of 2)" % n, n == 2)
+
+
 browser = Browser(work_dir)
 try:
-    for part in (default_page, hidden_page, pachinko_page, saver_page, served_page):
+    for part in (default_page, hidden_page, pachinko_page, saver_page, served_page, drag_endings):
         part(browser)
         thrown = browser.exceptions()
         check("%s: the page threw nothing %s" % (part.__name__, thrown or ""), not thrown)

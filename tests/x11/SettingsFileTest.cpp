@@ -43,7 +43,7 @@ TEST(SettingsFileTest, TheWorldChoiceOffersExactlyTheWorldsOfTheTableInItsOrder)
         const WorldRow& row = WorldTable[i];
         EXPECT_EQ(choices[i].id, row.shortName);
         // The program's default needs no argument; every other world is asked for by name.
-        EXPECT_EQ(choices[i].argSet, row.kind == Options{}.world ? "" : std::string("--world ") + row.shortName);
+        EXPECT_EQ(choices[i].argSet, row.kind == Options{}.shell.world ? "" : std::string("--world ") + row.shortName);
     }
 }
 

@@ -34,16 +34,22 @@ XImage ImageOf(void* data, int width, int depth, int bitsPerPixel, unsigned long
     return image;
 }
 
-TEST(VisualPixelsTest, OnlyA24BitVisualOf32BitPixelsInThisMachinesOrderTakesThePictureAsItIs)
+TEST(VisualPixelsTest, OnlyA24BitTrueColorVisualOf32BitPixelsInThisMachinesOrderTakesThePictureAsItIs)
 {
     std::uint32_t word = 0;
-    EXPECT_TRUE(HoldsPictureFormat(ImageOf(&word, 1, 24, 32, 0xFF0000, 0xFF00, 0xFF)));
-    EXPECT_FALSE(HoldsPictureFormat(ImageOf(&word, 1, 32, 32, 0xFF0000, 0xFF00, 0xFF)));  // alpha: transparent
-    EXPECT_FALSE(HoldsPictureFormat(ImageOf(&word, 1, 24, 32, 0xFF, 0xFF00, 0xFF0000)));  // BGR
-    EXPECT_FALSE(HoldsPictureFormat(ImageOf(&word, 1, 16, 16, 0xF800, 0x7E0, 0x1F)));
+    Visual trueColor{};
+    trueColor.c_class = TrueColor;
+    Visual directColor{};
+    directColor.c_class = DirectColor;
+    const XImage rgb = ImageOf(&word, 1, 24, 32, 0xFF0000, 0xFF00, 0xFF);
+    EXPECT_TRUE(HoldsPictureFormat(rgb, trueColor));
+    EXPECT_FALSE(HoldsPictureFormat(rgb, directColor));  // its pixels index colour maps
+    EXPECT_FALSE(HoldsPictureFormat(ImageOf(&word, 1, 32, 32, 0xFF0000, 0xFF00, 0xFF), trueColor));  // alpha
+    EXPECT_FALSE(HoldsPictureFormat(ImageOf(&word, 1, 24, 32, 0xFF, 0xFF00, 0xFF0000), trueColor));  // BGR
+    EXPECT_FALSE(HoldsPictureFormat(ImageOf(&word, 1, 16, 16, 0xF800, 0x7E0, 0x1F), trueColor));
     XImage swapped = ImageOf(&word, 1, 24, 32, 0xFF0000, 0xFF00, 0xFF);
     swapped.byte_order = MSBFirst;
-    EXPECT_FALSE(HoldsPictureFormat(swapped));
+    EXPECT_FALSE(HoldsPictureFormat(swapped, trueColor));
 }
 
 TEST(VisualPixelsTest, A16BitVisualGetsEachChannelScaledToItsMaskOnlyWithinTheArea)

@@ -3,10 +3,11 @@
 # With --window-id and with --root plus XSCREENSAVER_WINDOW (white space around it allowed) the
 # picture fills the host's window, follows it when the host makes it larger, and keys there are
 # not ours; destroying the window ends the program with status 0. Plain --root draws on the
-# root window. A window id that names no window is a bad command line: one line, status 2.
+# whole root window of a screen wider than tall. A window id that names no window is a bad
+# command line: one line, status 2.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
-start_xvfb 1280x1024
+start_xvfb 1920x1080
 
 # shows_world: the host's window holds the Cascadium picture, not its own white.
 shows_world() {
@@ -51,9 +52,11 @@ embedded_run "--root with XSCREENSAVER_WINDOW in spaces"
 
 start_program --root --world pachinko
 sleep 1.5
-shoot 1280x1024+0+0
+shoot 1920x1080+0+0
 pins=$(count_of 000080)
-check "plain --root draws on the root window (navy $pins)" at_least "$pins" 10000
+crop 840x1080+1080+0  # black if the picture took the screen's height for its width
+check "plain --root draws on the root window (navy $pins, $(count_of 000080) of it right of x = 1080)" \
+  eval "at_least $pins 10000 && at_least $(count_of 000080) 5000"
 kill -HUP "$program"
 wait_exit "$program" 5
 check "SIGHUP ends it with status 0 (status $status)" [ "$status" = 0 ]

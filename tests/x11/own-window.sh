@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # End to end: cascadium in a window of its own on a private Xvfb. --help to a standard output
 # that cannot take it fails. The shelves show, and show again where another window covered
-# them; the picture follows the window's size, stays within the screen's size however large
-# the window grows (32767 x 32767), and gives its memory back when the window shrinks. In the
-# cradle a left-button drag drops objects, a right-button one does not. SIGTERM, SIGINT, Escape
-# and the window manager's close request end it with status 0, and no other message carrying
-# the close request's atom does; a connection killed under it ends it with status 1.
+# them; the picture follows the window's size (its width alone too), stays within the screen's
+# size however large the window grows (32767 x 32767), and gives its memory back when the window
+# shrinks. In the cradle a left-button drag drops objects, a right-button one does not. SIGTERM,
+# SIGINT, Escape and the window manager's close request end it with status 0, and no other
+# message carrying the close request's atom does; a connection killed under it ends it with
+# status 1. The shelves show over TCP (no shared memory) and on 16-bit, 8-bit and DirectColor
+# screens.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 
@@ -35,7 +37,7 @@ navy=$(count_of 000080)
 check "the navy shelves show ($navy pixels of 000080)" at_least "$navy" 5000
 check "on black ($(count_of 000000) black pixels)" at_least "$(count_of 000000)" $((WIDTH * HEIGHT / 2))
 
-shows_navy() { shoot "$1" && at_least "$(count_of 000080)" "$2"; }
+shows_navy() { shoot "$1" && at_least "$(count_of 000080 8)" "$2"; }
 
 # Another program's window over ours, then gone: all of the uncovered part is drawn again, not
 # only where the scene moved. Few objects have reached the shelves yet, so they show as before;
@@ -47,7 +49,12 @@ wait_for 5 shows_navy "$area" $((navy * 9 / 10))
 check "the shelves show again when it is gone ($(count_of 000080) navy pixels, $navy before)" \
   at_least "$(count_of 000080)" $((navy * 9 / 10))
 
-# A larger window gets a larger picture: the right shelf reaches its new right edge.
+# A larger window gets a larger picture: the right shelf reaches its new right edge, also when
+# only the width changed.
+resize 1000 480
+wait_for 5 shows_navy "200x480+$((X + 800))+$Y" 1000
+check "after a resize to 1000x480 the picture fills the window ($(count_of 000080) navy right of x = 800)" \
+  at_least "$(count_of 000080)" 1000
 right_strip="200x600+$((X + 800))+$Y"
 resize 1000 600
 wait_for 5 shows_navy "$right_strip" 1000
@@ -120,6 +127,16 @@ check "a left-button drag drops objects under the pointer (grey pixels $before, 
 
 xdotool key 3
 check "3 names the pachinko machine in the title" wait_for 5 titled "Pachinko Machine"
+# Keys held with a modifier are the desktop's: of the titles the window takes while they and a
+# plain 2 after them are pressed, only the cradle's comes.
+stdbuf -oL xprop -spy -id "$window" WM_NAME >"$work/titles.txt" &
+started+=($!)
+wait_for 5 grep -q Pachinko "$work/titles.txt"
+xdotool key ctrl+1 alt+1 super+1 2
+wait_for 5 grep -q Cradle "$work/titles.txt"
+titles() { cut -d'"' -f2 "$work/titles.txt" | paste -sd, -; }
+check "Ctrl+1, Alt+1 and Super+1 leave the world alone, a plain 2 does not ($(titles))" \
+  [ "$(titles)" = "Pachinko Machine,Newton's Cradle" ]
 
 kill -TERM "$program"
 wait_exit "$program" 5
@@ -155,5 +172,18 @@ xdotool windowkill "$window"
 wait_exit "$program" 5
 check "a connection killed under it ends it with status 1 and one line (status $status)" \
   eval "[ $status = 1 ] && [ \"\$(tail -n 1 '$work/program.log')\" = 'cascadium: the connection to the X server is gone' ]"
+
+# A server that cannot share this process's memory (one reached over TCP) gets the pixels sent;
+# 16-bit, 8-bit (colour map) and DirectColor (a colour map per channel, -cc 5) visuals get them
+# converted: the shelves show on each.
+for server in "--tcp 1024x768" 1024x768x16 1024x768x8 "1024x768x24 -cc 5"; do
+  start_xvfb $server
+  start_program
+  wait_window Cascadium 10 >/dev/null
+  wait_for 5 shows_navy "800x480+$X+$Y" 5000
+  check "on a server started with $server the navy shelves show ($(count_of 000080 8) pixels near 000080)" \
+    at_least "$(count_of 000080 8)" 5000
+  kill "$program"
+done
 
 finish

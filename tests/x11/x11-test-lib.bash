@@ -25,11 +25,13 @@ trap cleanup EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private-xvfb.bash"
 
-# start_xvfb [WIDTHxHEIGHT [Xvfb options...]]
+# start_xvfb [--tcp] WIDTHxHEIGHT[xDEPTH] [Xvfb options...]: a server for the script, in place
+# of the one it started before, if any.
 start_xvfb() {
-  local size=${1:-1280x1024}
-  shift || true
-  start_private_xvfb "$size" "$work/xvfb.log" "$@" || { echo "no display could be started"; exit 1; }
+  local tcp=()
+  if [ "$1" = --tcp ]; then tcp=(--tcp); shift; fi
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid"
+  start_private_xvfb "${tcp[@]}" "$1" "$work/xvfb.log" "${@:2}" || { echo "no display could be started"; exit 1; }
 }
 
 # start_program [ARGS...]: runs cascadium in the background; its pid in $program.
@@ -99,9 +101,13 @@ destroy_host() {
   [ "$said" = destroyed ]
 }
 
-# Pixels of one exact colour (RRGGBB) in the last shot.
+# Pixels of one colour (RRGGBB) in the last shot, each channel within TOLERANCE of it (0 unless
+# given): a 16-bit visual holds navy, 000080, as 000084.
 count_of() {
-  awk -v c="#$1" 'toupper($0) ~ toupper(c) { gsub(":", "", $1); n += $1 } END { print n + 0 }' "$work/histogram.txt"
+  awk -v r=$((16#${1:0:2})) -v g=$((16#${1:2:2})) -v b=$((16#${1:4:2})) -v t="${2:-0}" '
+    function near(x, y) { return x - y <= t && y - x <= t }
+    { gsub(":", "", $1); split($2, c, /[(),]/); if (near(c[2], r) && near(c[3], g) && near(c[4], b)) n += $1 }
+    END { print n + 0 }' "$work/histogram.txt"
 }
 
 # Grey pixels in the last shot: equal red, green and blue between 0x40 and 0xF0 (objects).

@@ -2,6 +2,7 @@
 
 #include "scene/Scene.h"
 #include "scene/WorldTable.h"
+#include "toy/PrintableArgument.h"
 
 #include <cerrno>
 #include <cmath>
@@ -97,7 +98,7 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
         const bool takesValue = name == "--world" || name == "--seed" || name == "--seconds" || name == "--tick-ms"
                                 || name == "--start-ms" || name == "--png" || name == "--frames" || name == "--size";
         if (!takesValue) {
-            result.error = "unknown option '" + name + "' (see --help)";
+            result.error = "unknown option '" + Printable(name) + "' (see --help)";
             return result;
         }
         if (i + 1 >= args.size()) {
@@ -134,7 +135,7 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
             o.framesDir = value;
         }
         if (!good) {
-            result.error = "bad value '" + value + "' for " + name + " (see --help)";
+            result.error = "bad value '" + Printable(value) + "' for " + name + " (see --help)";
             return result;
         }
     }

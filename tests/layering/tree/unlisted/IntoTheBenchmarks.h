@@ -1,0 +1,3 @@
+// A folder no rule names is product: it uses neither the tests nor the benchmarks.
+#include "scene/Scene.h"
+#include "bench/BusyScene.h" // forbidden
