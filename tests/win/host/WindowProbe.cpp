@@ -8,6 +8,10 @@
 //                                                               and exits with its exit code
 //        WindowProbe tree   <program> <argument text>           the same, but waits until every
 //                                                               process it started has ended too
+//        WindowProbe texts  <class|-> <title start|->           prints the texts of every such
+//                                                               window and of its controls
+//        WindowProbe press  <class|-> <title start|-> <id>      clicks that button in every such
+//                                                               window that takes input
 //        WindowProbe roots                                      prints "<desktop> <message root>",
 //                                                               the windows no preview may use
 //        WindowProbe hold                                       keeps the desktop open until
@@ -103,6 +107,36 @@ int RunTree(const wchar_t* program, const wchar_t* arguments)
     return exitCode;
 }
 
+// Acts on every visible top-level window of that class whose title starts so: a dialog and its
+// message box share the start of their title.
+template <typename Action>
+int ForEachMatching(const wchar_t* className, const wchar_t* titleStart, Action action)
+{
+    int found = 0;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, OrNull(className), nullptr));) {
+        wchar_t title[256] = L"";
+        GetWindowTextW(window, title, 256);
+        if (IsWindowVisible(window)
+            && (!OrNull(titleStart) || std::wcsncmp(title, titleStart, std::wcslen(titleStart)) == 0)) {
+            action(window);
+            ++found;
+        }
+    }
+    return found > 0 ? 0 : 1;
+}
+
+// WM_GETTEXT rather than GetWindowText: an edit control of another process keeps its text to itself.
+BOOL CALLBACK PrintText(HWND window, LPARAM)
+{
+    wchar_t text[1024] = L"";
+    char utf8[4096];
+    DWORD_PTR length = 0;
+    if (SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &length)
+        && WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr) > 1)
+        std::printf("%s\n", utf8);
+    return TRUE;
+}
+
 // The message root is the parent of every message-only window; a throwaway one finds it.
 int PrintRoots()
 {
@@ -153,6 +187,19 @@ int wmain(int argc, wchar_t** argv)
     }
     if (command == L"run") return Run(argv[2], argv[3]);
     if (command == L"tree") return RunTree(argv[2], argv[3]);
+    if (command == L"texts")
+        return ForEachMatching(argv[2], argv[3], [](HWND window) {
+            PrintText(window, 0);
+            EnumChildWindows(window, PrintText, 0);
+        });
+    // A window that shows a modal message box takes no input: only the box is pressed.
+    if (command == L"press" && argc == 5)
+        return ForEachMatching(argv[2], argv[3], [&](HWND window) {
+            const int id = std::wcstol(argv[4], nullptr, 10);
+            if (IsWindowEnabled(window) && GetDlgItem(window, id))
+                PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                             reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+        });
     if (command == L"absent") return Find(argv[2], argv[3]) ? 1 : 0;
     if (command == L"close") {
         const HWND window = Find(argv[2], argv[3]);
