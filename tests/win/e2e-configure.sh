@@ -5,9 +5,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/host/e2e-common.bash"
 
 dialog_size=0x0  # WxH of the last dialog seen
 about_twice() { # about_twice <WxH> <WxH>: each side 1.75 to 2.25 times as long
-  local w1=${1%x*} h1=${1#*x} w2=${2%x*} h2=${2#*x}
-  [ $((w2 * 4)) -ge $((w1 * 7)) ] && [ $((w2 * 4)) -le $((w1 * 9)) ] &&
-    [ $((h2 * 4)) -ge $((h1 * 7)) ] && [ $((h2 * 4)) -le $((h1 * 9)) ]
+  awk -v a="$1" -v b="$2" 'BEGIN { split(a, p, "x"); split(b, q, "x"); w = q[1] / p[1]; h = q[2] / p[2]
+                                   exit !(w >= 1.75 && w <= 2.25 && h >= 1.75 && h <= 2.25) }'
 }
 
 # Starts the dialog, checks it, presses <key> in it and checks the exit code.

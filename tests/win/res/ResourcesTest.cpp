@@ -183,20 +183,15 @@ TEST(ResourcesTest, TheManifestAsksForTheVersion6ControlsOfThisArchitecture)
 // program carries the same manifest as the product.
 TEST(ResourcesTest, TheManifestDeclaresPerMonitorV2DpiAwarenessWithTheOlderFallback)
 {
-    const struct {
-        const wchar_t* nameSpace;
-        const wchar_t* name;
-        const wchar_t* value;
-    } settings[] = {
-        {L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness", L"PerMonitorV2, PerMonitor"},
-        {L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware", L"true/pm"},
-    };
-    for (const auto& s : settings) {
+    const auto setting = [](const wchar_t* nameSpace, const wchar_t* name) {
         wchar_t value[64] = {};
         SIZE_T length = 0;
-        EXPECT_TRUE(QueryActCtxSettingsW(0, nullptr, s.nameSpace, s.name, value, 64, &length)) << s.name;
-        EXPECT_STREQ(value, s.value);
-    }
+        QueryActCtxSettingsW(0, nullptr, nameSpace, name, value, 64, &length);
+        return std::wstring(value);
+    };
+    EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
+              L"PerMonitorV2, PerMonitor");
+    EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"), L"true/pm");
     EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()), DPI_AWARENESS_PER_MONITOR_AWARE);
 }
 
