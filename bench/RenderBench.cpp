@@ -1,6 +1,7 @@
 // Drawing one 1920 x 1080 frame of a busy scene: the renderer alone on a surface that only
 // counts, the whole picture on the Cairo surface (PNG pictures) and on the aliased surface, and
-// the X11 window's frame, which redraws only where the picture changed since the tick before.
+// the X11 window's frame, which redraws only where the picture changed since the tick before:
+// once a tick, of the tick's own state, and 60 times a second, placed between the recorded steps.
 #include "render/Renderer.h"
 #include "render/aliased/AliasedSurface.h"
 #include "render/cairo/CairoHandles.h"
@@ -9,6 +10,7 @@
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
 #include "scene/ShellDefaults.h"
+#include "toy/Toy.h"
 
 #include <benchmark/benchmark.h>
 
@@ -128,6 +130,35 @@ void RenderWindowFrame(benchmark::State& state, WorldKind world)
     state.counters["areas"] = areas / static_cast<double>(state.iterations());
 }
 
+// One picture of the toy drawn between ticks, 60 a second, as the X11 window draws them by
+// default: the clock and the ticks between pictures are not timed. About one picture in three
+// follows a tick.
+void RenderWindowBetweenTicks(benchmark::State& state, WorldKind world)
+{
+    ManualClock clock(1);
+    Toy toy(clock, world, Pictures::BetweenTicks);
+    toy.Resize(FrameWidth, FrameHeight);
+    for (int i = 0; i < TicksPerMinute; ++i) {
+        clock.Advance(TickIntervalMs);
+        toy.TickIfDue();
+    }
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(FrameWidth) * FrameHeight);
+    const PixelImage image{reinterpret_cast<unsigned char*>(pixels.data()), FrameWidth, FrameHeight, FrameWidth * 4};
+    toy.DrawFrame(image);
+    double areas = 0.0;
+    std::uint32_t frame = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ++frame;
+        clock.Advance(frame % 3 == 0 ? 16 : 17);  // 50 ms every three pictures
+        toy.TickIfDue();
+        state.ResumeTiming();
+        areas += static_cast<double>(toy.DrawFrame(image).size());
+    }
+    ReportScene(state, toy.GetScene());
+    state.counters["areas"] = areas / static_cast<double>(state.iterations());
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(RenderCounting, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMicrosecond);
@@ -138,5 +169,7 @@ BENCHMARK_CAPTURE(RenderAliased, cascadium, WorldKind::Cascadium)->Unit(benchmar
 BENCHMARK_CAPTURE(RenderAliased, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RenderWindowFrame, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(RenderWindowFrame, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderWindowBetweenTicks, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderWindowBetweenTicks, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

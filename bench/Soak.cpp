@@ -49,7 +49,7 @@ int main(int argc, char** argv)
     }
     bool clean = true;
     const std::uint64_t hourMs = 3600u * 1000u;
-    RunProgress progress("cascadium-soak", 3u * static_cast<std::uint64_t>(hours) * hourMs);
+    RunProgress progress("cascadium-soak", WorldCount * static_cast<std::uint64_t>(hours) * hourMs);
     for (WorldKind world : EveryWorld) {
         const int worldsDone = static_cast<int>(world);
         ManualClock clock(1000);

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """CPU of the whole browser (every chromium process, from /proc) showing the page at 1920x1080
-with the Cascadium world, beside the floor page (a 20-frames-a-second frame callback copying
-one small area to a canvas of the same size), in one run: each in a fresh headless chromium,
-SECONDS (20 by default) after a warm-up, as a percentage of one core.
+with the Cascadium world, a picture on every frame callback, beside the floor page (a frame
+callback copying one small area to a canvas of the same size each time), in one run: each in a
+fresh headless chromium, SECONDS (20 by default) after a warm-up, as a percentage of one core.
+The page's frame callbacks a second are printed beside it.
 Usage: bench/web-cpu.py PAGE_DIR WORK_DIR [SECONDS]"""
 
 import os
@@ -43,28 +44,35 @@ def tree_ticks(top):
     return {pid: ticks[pid] for pid in inside if pid in ticks}
 
 
+# Counts the frame callbacks a page's own script asks for.
+FRAME_COUNTER = """window.frameCallbacks = 0;
+const request = window.requestAnimationFrame.bind(window);
+window.requestAnimationFrame = callback => request(time => { window.frameCallbacks++; callback(time); });"""
+
+
 def measure(url):
     browser = Browser(work_dir, 1920, 1080)
     try:
+        browser.add_script(FRAME_COUNTER)
         if not browser.open(url, "document.readyState === 'complete'"):
             raise RuntimeError("%s did not load" % url)
         time.sleep(warmup)
-        before = tree_ticks(browser.process.pid)
+        before, frames = tree_ticks(browser.process.pid), browser.evaluate("window.frameCallbacks")
         time.sleep(seconds)
-        after = tree_ticks(browser.process.pid)
+        after, frames = tree_ticks(browser.process.pid), browser.evaluate("window.frameCallbacks") - frames
         # A process that started in the span counts whole; one that ended is lost (none should).
         used = sum(t - before.get(pid, 0) for pid, t in after.items())
-        return 100.0 * used / hz / seconds, len(after)
+        return 100.0 * used / hz / seconds, len(after), frames / seconds
     finally:
         browser.close()
 
 
 page = pathlib.Path(page_dir, "index.html").resolve().as_uri()
 floor = (root / "bench" / "web-floor.html").as_uri()
-print("%-46s %9s  %s" % ("1920x1080, %g s each, %% of one core" % seconds, "browser", "processes"))
+print("%-46s %9s  %9s  %s" % ("1920x1080, %g s each, %% of one core" % seconds, "browser", "frames/s", "processes"))
 results = {}
-for name, url in (("the page (Cascadium world)", page), ("the floor page (one small area at 20 fps)", floor)):
-    results[name], count = measure(url)
-    print("%-46s %7.2f %%  %d" % (name, results[name], count), flush=True)
+for name, url in (("the page (Cascadium world)", page), ("the floor page (one small area a frame)", floor)):
+    results[name], count, rate = measure(url)
+    print("%-46s %7.2f %%  %9.1f  %d" % (name, results[name], rate, count), flush=True)
 page_cpu, floor_cpu = results.values()
 print("%-46s %7.2f x" % ("page / floor", page_cpu / floor_cpu if floor_cpu else float("inf")))

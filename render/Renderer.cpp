@@ -14,13 +14,14 @@ constexpr float MarkInner = 0.75f;
 constexpr float MarkHalfAngle = 0.7853981f;
 constexpr float MarkReach = 2.0f;
 
-// Everything one frame needs to turn world points into pixels.
+// Everything one frame needs to turn world points into pixels, and the bodies' poses.
 struct View {
     int width;
     int height;
+    const PoseSource& poses;
 
     PixelPoint Pixel(const b2Vec2& world) const { return ToPixel(WorldToClient(world.x, world.y, width, height)); }
-    float Length(float world) const { return (world / ViewHeight) * static_cast<float>(height); }
+    float Length(float world) const { return (world / VisibleWorldHeight) * static_cast<float>(height); }
 };
 
 // p + R·v, summed in this order so every platform gets the same pixels.
@@ -59,20 +60,31 @@ void DrawRotationMark(ClientPoint c, float r, float angle, DrawSurface& surface)
     surface.RingQuarter(BoxAround(c, MarkOuter * r), BoxAround(c, MarkInner * r), wedge);
 }
 
-void DrawCircle(const View& view, const b2Body& body, const b2CircleShape& circle, ColorRef markColor,
+// Where a joint ends on one of its bodies at that body's pose. The worlds' rods are distance
+// joints, whose anchors are kept in the bodies' own frames; any other joint ends where the world
+// holds it now.
+b2Vec2 AnchorOf(const View& view, b2Joint& joint, bool onA)
+{
+    if (joint.GetType() != e_distanceJoint) return onA ? joint.GetAnchorA() : joint.GetAnchorB();
+    auto& rod = static_cast<b2DistanceJoint&>(joint);
+    const b2Body& body = onA ? *rod.GetBodyA() : *rod.GetBodyB();
+    return b2Mul(view.poses.PoseOf(body).transform, onA ? rod.GetLocalAnchorA() : rod.GetLocalAnchorB());
+}
+
+void DrawCircle(const View& view, const BodyPose& pose, const b2CircleShape& circle, ColorRef markColor,
                 DrawSurface& surface)
 {
-    const b2Vec2 centre = ToWorld(body.GetTransform(), circle.m_p);
+    const b2Vec2 centre = ToWorld(pose.transform, circle.m_p);
     const ClientPoint c = WorldToClient(centre.x, centre.y, view.width, view.height);
     const float r = view.Length(circle.m_radius);
     surface.Ellipse(BoxAround(c, r));
-    if (markColor != 0) DrawRotationMark(c, r, body.GetAngle(), surface);
+    if (markColor != 0) DrawRotationMark(c, r, pose.angle, surface);
 }
 
-void DrawPolygon(const View& view, const b2Body& body, const b2PolygonShape& polygon, DrawSurface& surface)
+void DrawPolygon(const View& view, const BodyPose& pose, const b2PolygonShape& polygon, DrawSurface& surface)
 {
     PixelPoint points[b2_maxPolygonVertices + 1];
-    const b2Transform& xf = body.GetTransform();
+    const b2Transform& xf = pose.transform;
     const int count = polygon.m_count;
     for (int i = 0; i < count; ++i) points[i] = view.Pixel(ToWorld(xf, polygon.m_vertices[i]));
     points[count] = points[0];
@@ -81,14 +93,15 @@ void DrawPolygon(const View& view, const b2Body& body, const b2PolygonShape& pol
 
 void DrawBody(const View& view, const b2Body& body, ColorRef markColor, DrawSurface& surface)
 {
+    const BodyPose pose = view.poses.PoseOf(body);
     for (const b2Fixture* f = body.GetFixtureList(); f; f = f->GetNext()) {
         const b2Shape* shape = f->GetShape();
         switch (shape->GetType()) {
         case b2Shape::e_circle:
-            DrawCircle(view, body, *static_cast<const b2CircleShape*>(shape), markColor, surface);
+            DrawCircle(view, pose, *static_cast<const b2CircleShape*>(shape), markColor, surface);
             break;
         case b2Shape::e_polygon:
-            DrawPolygon(view, body, *static_cast<const b2PolygonShape*>(shape), surface);
+            DrawPolygon(view, pose, *static_cast<const b2PolygonShape*>(shape), surface);
             break;
         default:
             break;
@@ -99,9 +112,10 @@ void DrawBody(const View& view, const b2Body& body, ColorRef markColor, DrawSurf
 void DrawEntry(const View& view, const SceneObject& e, DrawSurface& surface)
 {
     if (e.joint) {
-        DrawLine(view, e.joint->GetAnchorA(), e.joint->GetAnchorB(), surface);
+        DrawLine(view, AnchorOf(view, *e.joint, true), AnchorOf(view, *e.joint, false), surface);
     } else if (e.spring) {
-        DrawLine(view, e.spring->bodyA->GetPosition(), e.spring->bodyB->GetPosition(), surface);
+        const b2Vec2 a = view.poses.PoseOf(*e.spring->bodyA).transform.p;
+        DrawLine(view, a, view.poses.PoseOf(*e.spring->bodyB).transform.p, surface);
     } else if (e.body) {
         DrawBody(view, *e.body, e.markColor, surface);
     }
@@ -109,11 +123,11 @@ void DrawEntry(const View& view, const SceneObject& e, DrawSurface& surface)
 
 }  // namespace
 
-void RenderScene(const Scene& scene, int width, int height, DrawSurface& surface)
+void RenderScene(const Scene& scene, int width, int height, DrawSurface& surface, const PoseSource& poses)
 {
     surface.Clear(width, height);
     if (scene.World()) {
-        const View view{width, height};
+        const View view{width, height, poses};
         for (const SceneObject* e = scene.FirstObject(); e; e = e->next) {
             surface.BeginEntry(e->lineColor, e->fillColor, e->markColor);
             DrawEntry(view, *e, surface);
@@ -121,4 +135,9 @@ void RenderScene(const Scene& scene, int width, int height, DrawSurface& surface
         }
     }
     surface.Present(width, height);
+}
+
+void RenderScene(const Scene& scene, int width, int height, DrawSurface& surface)
+{
+    RenderScene(scene, width, height, surface, PresentPoses{});
 }

@@ -6,7 +6,7 @@ ClientPoint WorldToClient(float x, float y, int width, int height)
 {
     const float h = static_cast<float>(height);
     const float halfW = static_cast<float>(width / 2);
-    return {halfW + (x / ViewHeight) * h, h - (y / ViewHeight) * h};
+    return {halfW + (x / VisibleWorldHeight) * h, h - (y / VisibleWorldHeight) * h};
 }
 
 namespace {
@@ -35,5 +35,5 @@ WorldPoint ClientToWorld(int x, int y, int width, int height)
     const float h = static_cast<float>(height);
     const float dx = static_cast<float>(x - width / 2);
     const float dy = h - static_cast<float>(y);
-    return {(ViewHeight * dx) / h, (dy * ViewHeight) / h};
+    return {(VisibleWorldHeight * dx) / h, (dy * VisibleWorldHeight) / h};
 }

@@ -3,9 +3,9 @@
 #include "render/DrawSurface.h"
 
 // The one mapping between world coordinates and client pixels: the client height spans
-// ViewHeight world units, world x = 0 is the vertical centre line (at width / 2, truncated)
+// VisibleWorldHeight world units, world x = 0 is the vertical centre line (at width / 2, truncated)
 // and world y = 0 the bottom edge. All arithmetic is single precision.
-inline constexpr float ViewHeight = 30.0f;
+inline constexpr float VisibleWorldHeight = 30.0f;
 
 struct ClientPoint {
     float x;

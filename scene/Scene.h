@@ -52,6 +52,8 @@ public:
     // steps); after a longer pause (sleep, hibernation, a modal loop) the step clock is
     // resynchronised instead of replaying the gap.
     static constexpr std::int32_t MaxCatchUpMs = 2000;
+    // The physics steps run every StepPeriodMs of the clock, each 1/60 s of simulated time.
+    static constexpr std::uint32_t StepPeriodMs = 16;
     void TickScene(WorldKind world);
     void CullObjects();
     void StepWorld();
@@ -66,6 +68,8 @@ public:
     SceneObject* LastObject() { return m_lastObject; }
     std::int32_t ObjectCount() const { return m_objectCount; }
     std::int32_t Population() const { return m_population; }
+    // The step clock: the moment the bodies' present state stands for, up to one period ahead of
+    // the clock after a tick.
     std::uint32_t NextStepTime() const { return m_nextStepTime; }
     std::uint64_t StepCount() const { return m_stepCount; }
     // Wall-clock milliseconds spent inside the physics world's Step, as Box2D's profile reports them.

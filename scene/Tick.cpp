@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr std::uint32_t StepPeriodMs = 16;
 constexpr float StepSeconds = 1.0f / 60.0f;
 constexpr int SolverIterations = 5;
 
@@ -49,6 +48,7 @@ void Scene::TickScene(WorldKind world)
     while (IsLater(now, m_nextStepTime)) {
         m_nextStepTime += StepPeriodMs;
         StepWorld();
+        if (m_observer) m_observer->OnStepped(m_nextStepTime);
     }
 
     m_shell.RequestRedraw();

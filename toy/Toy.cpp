@@ -1,17 +1,29 @@
 #include "toy/Toy.h"
 
 #include "render/PointerPlacement.h"
+#include "render/Renderer.h"
 #include "scene/WorldTable.h"
 #include "toy/KeyAction.h"
 #include "toy/TickSchedule.h"
 
-Toy::Toy(const Clock& clock, WorldKind world)
+Toy::Toy(const Clock& clock, WorldKind world, Pictures pictures)
     : m_clock(clock),
       m_scene(clock, *this),
       m_world(world),
       m_tickDue(clock.Now() + TickIntervalMs)
 {
+    // Listening before the first world is built, so that its scenery is recorded from the start.
+    if (pictures == Pictures::BetweenTicks) {
+        m_history = std::make_unique<StepHistory>();
+        m_scene.SetObserver(m_history.get());
+    }
     m_scene.ResetWorld(m_world);
+}
+
+Toy::~Toy()
+{
+    // The scene outlives the history and reports its last removals as it goes.
+    m_scene.SetObserver(nullptr);
 }
 
 int Toy::TickIfDue()
@@ -94,11 +106,24 @@ void Toy::PictureLost()
 
 std::vector<PixelRect> Toy::DrawFrame(const PixelImage& picture)
 {
-    if (!m_frameDue) return {};
+    if (!FrameDue()) return {};
     m_frameDue = false;
     const bool whole = m_drawWhole;
     m_drawWhole = false;
-    return m_redraw.Draw(m_scene, picture, m_viewWidth, m_viewHeight, whole);
+    return m_redraw.Draw(m_scene, picture, m_viewWidth, m_viewHeight, whole, PosesNow());
+}
+
+void Toy::DrawWhole(DrawSurface& surface)
+{
+    RenderScene(m_scene, m_viewWidth, m_viewHeight, surface, PosesNow());
+}
+
+const PoseSource& Toy::PosesNow()
+{
+    static const PresentPoses present;
+    if (!m_history) return present;
+    m_history->ShowMoment(m_clock.Now() - ShowBehindMs);
+    return *m_history;
 }
 
 void Toy::DropObject(int x, int y)

@@ -8,9 +8,12 @@
 #include "scene/Scene.h"
 #include "scene/SceneShell.h"
 #include "scene/WorldKind.h"
+#include "toy/Pictures.h"
+#include "toy/StepHistory.h"
 #include "toy/ToyInput.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // What every interactive shell of the toy shares, whatever shows it: the scene and its world,
@@ -19,7 +22,8 @@
 class Toy final : public SceneShell {
 public:
     // Builds `world` at the clock's reading; the first tick is due one interval later.
-    Toy(const Clock& clock, WorldKind world);
+    Toy(const Clock& clock, WorldKind world, Pictures pictures = Pictures::OnePerTick);
+    ~Toy() override;
 
     WorldKind CurrentWorld() const { return m_world; }
     const Scene& GetScene() const { return m_scene; }
@@ -56,13 +60,16 @@ public:
     // The pixels shown were lost: the next frame draws the whole picture.
     void PictureLost();
 
-    // True when the scene moved or the picture needs drawing since the last DrawFrame.
-    bool FrameDue() const { return m_frameDue; }
+    // True when the scene moved or the picture needs drawing since the last DrawFrame; always
+    // between ticks, where every moment places the bodies anew.
+    bool FrameDue() const { return m_frameDue || m_history; }
     // Draws the due frame into the picture, which holds the view's top-left corner and may be
     // smaller than the view (a window larger than the screen keeps only what can be seen).
     // Returns the areas of the picture the shell must show, possibly none; the whole picture
     // after Resize or PictureLost.
     std::vector<PixelRect> DrawFrame(const PixelImage& picture);
+    // Draws the picture DrawFrame would draw now, whole, onto any surface.
+    void DrawWhole(DrawSurface& surface);
 
     // SceneShell: no World menu, the shell names the world itself.
     void CheckWorldItem(WorldKind, bool) override {}
@@ -70,6 +77,8 @@ public:
 
 private:
     void DropObject(int x, int y);
+    // Where the picture drawn now places the bodies.
+    const PoseSource& PosesNow();
 
     const Clock& m_clock;
     Scene m_scene;
@@ -83,4 +92,6 @@ private:
     bool m_frameDue = true;
     bool m_drawWhole = true;
     PartialRedraw m_redraw;
+    // The steps recorded for pictures between ticks; none for one picture a tick.
+    std::unique_ptr<StepHistory> m_history;
 };

@@ -24,7 +24,7 @@ INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
-            m_storedWorld = static_cast<std::int32_t>(SendDlgItemMessageW(hwnd, IDC_WORLD_LIST, CB_GETCURSEL, 0, 0));
+            m_storedWorld = ChosenWorld();
             WriteWorldSetting(m_storedWorld);
             EndDialog(hwnd, 1);
             break;
@@ -38,14 +38,30 @@ INT_PTR CSettings::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM)
     }
 }
 
-// The list sorts its entries; the world names are in alphabetical order, so a list position
-// is a world index.
+// The list sorts its entries by name, so a position says nothing about the world: each entry
+// carries its world's number as its item data.
 void CSettings::InitWorldList()
 {
-    for (UINT i = 0; i < WorldCount; ++i) {
-        const auto name = LoadResString(IDS_WORLD_NAME_FIRST + i, m_hInstance);
-        if (name) SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.get()));
+    const HWND list = GetDlgItem(m_hWnd, IDC_WORLD_LIST);
+    for (WorldKind world : EveryWorld) {
+        const auto name = LoadResString(IDS_WORLD_NAME_FIRST + static_cast<UINT>(world), m_hInstance);
+        if (!name) continue;
+        const LRESULT entry = SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.get()));
+        if (entry >= 0) SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(entry), static_cast<LPARAM>(world));
     }
     m_storedWorld = NormaliseWorld(m_storedWorld);
-    SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_SETCURSEL, static_cast<WPARAM>(m_storedWorld), 0);
+    // Selected once every entry is in: an entry sorted in later would move the ones after it.
+    const LRESULT entries = SendMessageW(list, CB_GETCOUNT, 0, 0);
+    for (LRESULT entry = 0; entry < entries; ++entry) {
+        if (SendMessageW(list, CB_GETITEMDATA, static_cast<WPARAM>(entry), 0) == m_storedWorld)
+            SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    }
+}
+
+std::int32_t CSettings::ChosenWorld() const
+{
+    const LRESULT entry = SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_GETCURSEL, 0, 0);
+    if (entry == CB_ERR) return m_storedWorld;
+    return static_cast<std::int32_t>(
+        SendDlgItemMessageW(m_hWnd, IDC_WORLD_LIST, CB_GETITEMDATA, static_cast<WPARAM>(entry), 0));
 }

@@ -20,6 +20,8 @@ public:
 private:
     // Fills the list with the world names and selects the stored world.
     void InitWorldList();
+    // The world of the entry chosen; the stored world when none is.
+    std::int32_t ChosenWorld() const;
 
     const HWND m_owner;
     std::int32_t& m_storedWorld;

@@ -18,6 +18,8 @@ PageQuery ParsePageQuery(std::string_view search)
             query.saver = true;
         } else if (name == "world") {
             if (const auto world = WorldOfShortName(value)) query.world = *world;
+        } else if (name == "rate") {
+            query.pictures = value == "tick" ? Pictures::OnePerTick : Pictures::BetweenTicks;
         }
     }
     return query;

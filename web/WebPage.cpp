@@ -1,9 +1,11 @@
 #include "web/WebPage.h"
 
+#include "scene/ShellDefaults.h"
 #include "scene/WorldTable.h"
 #include "web/RgbaCopy.h"
 
 #include <emscripten/emscripten.h>
+#include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
 
 #include <cmath>
@@ -11,6 +13,9 @@
 namespace {
 
 constexpr std::uint32_t ControlFadesAfterMs = 3000;
+// Frame callbacks come 60 times a second or more, and no slower than 10 under a loaded browser:
+// this long without one, the timer draws instead.
+constexpr std::uint32_t FrameCallbackStalledMs = 3 * TickIntervalMs;
 
 // The page's JavaScript side, kept to what C++ cannot do itself: a 2-D context to put pixels
 // through, and the world's name (on the control and as the title) and the control's visibility.
@@ -36,17 +41,24 @@ EM_BOOL OnAnimationFrame(double, void* page)
     return static_cast<WebPage*>(page)->Frame();
 }
 
+void OnStandInTimer(void* page)
+{
+    static_cast<WebPage*>(page)->FrameIfStalled();
+}
+
 }  // namespace
 
 WebPage::WebPage(const PageQuery& query)
     : m_saver(query.saver),
-      m_toy(m_clock, query.world),
-      m_lastTouched(m_clock.Now())
+      m_toy(m_clock, query.world, query.pictures),
+      m_lastTouched(m_clock.Now()),
+      m_lastFrame(m_clock.Now())
 {
     page_start(m_saver);
     NameWorld();
     FollowViewport();
     StartLoop();
+    emscripten_set_interval(OnStandInTimer, TickIntervalMs, this);
 }
 
 bool WebPage::Frame()
@@ -55,10 +67,21 @@ bool WebPage::Frame()
         m_looping = false;
         return false;
     }
+    m_lastFrame = m_clock.Now();
+    Update();
+    return true;
+}
+
+void WebPage::FrameIfStalled()
+{
+    if (!m_hidden && m_clock.Now() - m_lastFrame >= FrameCallbackStalledMs) Update();
+}
+
+void WebPage::Update()
+{
     m_toy.TickIfDue();
     if (m_toy.FrameDue() && !m_pixels.empty()) Show(m_toy.DrawFrame(Picture()));
     FadeControlWhenIdle();
-    return true;
 }
 
 void WebPage::SetHidden(bool hidden)

@@ -12,7 +12,9 @@
 
 // The toy on the page's full-viewport canvas at device pixels. The browser's frame callback
 // drives it: each frame runs the tick when due and copies onto the canvas only the areas of
-// the picture that changed. PageEvents.cpp feeds it the browser's events.
+// the picture that changed, drawn for that frame's moment (or, with ?rate=tick, once a tick).
+// A timer stands in for the frame callback while the page is shown but the callback has
+// stopped coming (web-view hosts that throttle it). PageEvents.cpp feeds it the browser's events.
 class WebPage {
 public:
     explicit WebPage(const PageQuery& query);
@@ -24,6 +26,9 @@ public:
 
     // One frame callback; false ends the loop (the page is hidden).
     bool Frame();
+    // The stand-in timer's call: a frame, when the page is shown and no frame callback came for
+    // a while.
+    void FrameIfStalled();
     // The page was hidden or shown again: a hidden page does no work at all.
     void SetHidden(bool hidden);
     // The viewport may have changed size or pixel density: follow it.
@@ -49,6 +54,8 @@ private:
     void Touched();
     void FadeControlWhenIdle();
     void StartLoop();
+    // Runs the tick when due and shows the picture when one is due.
+    void Update();
 
     SteadyClock m_clock;
     const bool m_saver;
@@ -60,4 +67,5 @@ private:
     bool m_looping = false;
     bool m_controlShown = true;
     std::uint32_t m_lastTouched;
+    std::uint32_t m_lastFrame;  // when the frame callback last came
 };

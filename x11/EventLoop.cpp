@@ -45,6 +45,6 @@ int RunEventLoop(Display* display, SceneWindow& window, const SignalFd& signals)
         if (outcome != Outcome::Running) return outcome == Outcome::Ended ? 0 : 1;
 
         pollfd fds[2] = {{ConnectionNumber(display), POLLIN, 0}, {signals.Fd(), POLLIN, 0}};
-        if (poll(fds, 2, window.MsUntilTick()) > 0 && (fds[1].revents & POLLIN) && signals.Take() != 0) return 0;
+        if (poll(fds, 2, window.MsUntilDue()) > 0 && (fds[1].revents & POLLIN) && signals.Take() != 0) return 0;
     }
 }

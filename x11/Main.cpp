@@ -50,6 +50,6 @@ int main(int argc, char** argv)
         return 2;
     }
     const SteadyClock clock;
-    SceneWindow window(display.Get(), *target, options.shell.world, clock);
+    SceneWindow window(display.Get(), *target, options.shell.world, clock, options.delayUs);
     return RunEventLoop(display.Get(), window, signals);
 }

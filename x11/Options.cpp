@@ -13,6 +13,10 @@ std::string Usage()
            + WorldOptionUsage()
            + "  --root            draw on the window named by XSCREENSAVER_WINDOW, else the root window\n"
              "  --window-id ID    draw into that window (decimal or 0x hexadecimal)\n"
+             "  --delay US        microseconds between pictures (default "
+           + std::to_string(DefaultDelayUs)
+           + ", about 60 a second);\n"
+             "                    50000 or more: one picture a tick, 20 a second\n"
              "  --help            show this text\n"
              "\n"
              "Without --root or --window-id it opens a window of its own: drag with the left button to\n"
@@ -24,20 +28,34 @@ std::string Usage()
 
 namespace {
 
-constexpr unsigned long long LargestWindowId = 0xFFFFFFFFull;
+constexpr unsigned long long Largest32Bit = 0xFFFFFFFFull;
+
+// Nothing but digits of base 10 or 16 (no sign, no space), of a value that fits 32 bits.
+bool ParseDigits(const std::string& digits, bool hex, unsigned long long& value)
+{
+    const char* allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
+    if (digits.empty() || digits.find_first_not_of(allowed) != std::string::npos) return false;
+    errno = 0;
+    value = std::strtoull(digits.c_str(), nullptr, hex ? 16 : 10);
+    return errno != ERANGE && value <= Largest32Bit;
+}
 
 }  // namespace
 
 bool ParseWindowId(const std::string& text, unsigned long& out)
 {
     const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    const std::string digits = hex ? text.substr(2) : text;
-    const char* allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
-    if (digits.empty() || digits.find_first_not_of(allowed) != std::string::npos) return false;
-    errno = 0;
-    const unsigned long long value = std::strtoull(digits.c_str(), nullptr, hex ? 16 : 10);
-    if (errno == ERANGE || value == 0 || value > LargestWindowId) return false;
+    unsigned long long value = 0;
+    if (!ParseDigits(hex ? text.substr(2) : text, hex, value) || value == 0) return false;
     out = static_cast<unsigned long>(value);
+    return true;
+}
+
+bool ParseDelay(const std::string& text, std::uint32_t& out)
+{
+    unsigned long long value = 0;
+    if (!ParseDigits(text, false, value)) return false;
+    out = static_cast<std::uint32_t>(value);
     return true;
 }
 
@@ -54,6 +72,7 @@ OptionsResult ParseOptions(const std::vector<std::string>& args)
              windowId = true;
              return ParseWindowId(value, o.windowId);
          }},
+        {"delay", true, [&](const std::string& value) { return ParseDelay(value, o.delayUs); }},
     };
     result.error = ParseShellOptions(args, own, o.shell);
     o.target = windowId ? Target::WindowId : root ? Target::Root : Target::OwnWindow;

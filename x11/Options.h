@@ -2,6 +2,7 @@
 
 #include "toy/ShellOptions.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,14 @@ enum class Target {
     WindowId,
 };
 
+// The time between pictures, as xscreensaver's hacks take it (--delay): about 60 a second.
+inline constexpr std::uint32_t DefaultDelayUs = 16666;
+
 // What one run of the program does; filled from the command line.
 struct Options {
     Target target = Target::OwnWindow;
     unsigned long windowId = 0;
+    std::uint32_t delayUs = DefaultDelayUs;
     ShellOptions shell;  // --world and --help
 };
 
@@ -32,6 +37,10 @@ OptionsResult ParseOptions(const std::vector<std::string>& args);
 // A window id as --window-id and XSCREENSAVER_WINDOW give it: decimal digits, or 0x and
 // hexadecimal digits; never zero, at most 0xFFFFFFFF.
 bool ParseWindowId(const std::string& text, unsigned long& out);
+
+// A --delay as xscreensaver's settings give it: microseconds in decimal digits, at most
+// 4294967295.
+bool ParseDelay(const std::string& text, std::uint32_t& out);
 
 // The --help text.
 std::string Usage();

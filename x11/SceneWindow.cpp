@@ -5,6 +5,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -28,14 +29,23 @@ ToyKey ToyKeyOf(const XKeyEvent& key)
     return toyKey;
 }
 
+// A tick or more between pictures shows each tick's own state, as the Windows window does.
+Pictures PicturesOf(std::uint32_t delayUs)
+{
+    return delayUs >= TickIntervalMs * 1000 ? Pictures::OnePerTick : Pictures::BetweenTicks;
+}
+
 }  // namespace
 
-SceneWindow::SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock)
+SceneWindow::SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock,
+                         std::uint32_t delayUs)
     : m_display(display),
       m_target(target),
       m_buffer(display, target),
-      m_toy(clock, world)
+      m_clock(clock),
+      m_toy(clock, world, PicturesOf(delayUs))
 {
+    if (PicturesOf(delayUs) == Pictures::BetweenTicks) m_pictures.emplace(clock.Now(), delayUs);
     m_toy.Resize(m_buffer.Width(), m_buffer.Height());
 }
 
@@ -87,9 +97,20 @@ bool SceneWindow::HandleKey(const XKeyEvent& key)
     return outcome != KeyOutcome::End;
 }
 
+int SceneWindow::MsUntilDue() const
+{
+    const int tick = m_toy.MsUntilTick();
+    return m_pictures ? std::min(tick, m_pictures->MsUntilDue(m_clock.Now())) : tick;
+}
+
 void SceneWindow::PaintIfDue()
 {
-    if (!m_toy.FrameDue()) return;
+    if (m_pictures) {
+        if (m_pictures->MsUntilDue(m_clock.Now()) > 0) return;
+        m_pictures->Drawn(m_clock.Now());
+    } else if (!m_toy.FrameDue()) {
+        return;
+    }
     const std::vector<PixelRect> areas = m_toy.DrawFrame(m_buffer.Pixels());
     if (!areas.empty()) m_buffer.Show(areas);
 }

@@ -22,7 +22,6 @@ public:
 
     // The image, or null when not even one in process memory could be made.
     XImage* Get() const { return m_image; }
-    bool Shared() const { return m_shared; }
 
     // Copies this area of the image onto the same place of `drawable`. A shared image must not
     // be written again until the server has read it: call Finish before drawing on it.

@@ -19,7 +19,8 @@ public:
     void RingQuarter(const PixelRect& outer, const PixelRect& inner, const PixelPoint* wedge) override;
     void Present(int width, int height) override;
 
-    // False once drawing has failed (for instance when the back surface could not be made).
+    // False once drawing has failed, and from the start when `image` is itself in an error
+    // state (one that Cairo could not allocate, say).
     bool Ok() const;
 
 private:

@@ -24,9 +24,9 @@ std::vector<PixelRect> WithinPicture(const std::vector<PixelRect>& areas, const 
 }  // namespace
 
 std::vector<PixelRect> PartialRedraw::Draw(const Scene& scene, const PixelImage& picture, int viewWidth, int viewHeight,
-                                           bool whole)
+                                           bool whole, const PoseSource& poses)
 {
-    RenderScene(scene, viewWidth, viewHeight, m_next);
+    RenderScene(scene, viewWidth, viewHeight, m_next, poses);
     std::swap(m_shown, m_next);
     std::vector<PixelRect> areas{{0, 0, picture.width, picture.height}};
     if (!whole) areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
@@ -34,6 +34,6 @@ std::vector<PixelRect> PartialRedraw::Draw(const Scene& scene, const PixelImage&
     if (areas.empty()) return areas;
     AliasedSurface surface(picture);
     surface.ClipTo(areas);
-    RenderScene(scene, viewWidth, viewHeight, surface);
+    RenderScene(scene, viewWidth, viewHeight, surface, poses);
     return areas;
 }

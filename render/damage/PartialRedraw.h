@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/BodyPose.h"
 #include "render/DrawSurface.h"
 #include "render/aliased/PixelImage.h"
 #include "render/damage/FootprintSurface.h"
@@ -17,9 +18,9 @@ public:
     // larger than the screen keeps a picture only of what can be seen). Draws where the two
     // frames differ, or everywhere when `whole` (the picture's pixels were lost, or never
     // drawn). Returns the areas drawn, within the picture and possibly none; the rest of the
-    // picture already showed the new frame.
+    // picture already showed the new frame. The bodies stand where `poses` places them.
     std::vector<PixelRect> Draw(const Scene& scene, const PixelImage& picture, int viewWidth, int viewHeight,
-                                bool whole);
+                                bool whole, const PoseSource& poses = PresentPoses{});
 
 private:
     // What the last frame drawn drew, and scratch space for the next one.

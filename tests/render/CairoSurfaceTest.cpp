@@ -23,7 +23,7 @@ std::uint32_t PixelAt(cairo_surface_t* image, int x, int y)
     return reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFFu;
 }
 
-// A navy square with a navy outline over the whole back picture.
+// A navy square with a navy outline over the whole picture.
 void DrawNavySquare(CairoSurface& surface, int size)
 {
     surface.Clear(size, size);
@@ -35,16 +35,16 @@ void DrawNavySquare(CairoSurface& surface, int size)
 
 TEST(CairoSurfaceTest, ThePictureIsDrawnOnTheImage)
 {
-    const CairoSurfacePtr back = Image(20, 20);
-    CairoSurface surface(back.get());
+    const CairoSurfacePtr image = Image(20, 20);
+    CairoSurface surface(image.get());
     DrawNavySquare(surface, 20);
     surface.Present(20, 20);
 
     EXPECT_TRUE(surface.Ok());
-    EXPECT_EQ(PixelAt(back.get(), 10, 10), Navy);
+    EXPECT_EQ(PixelAt(image.get(), 10, 10), Navy);
 }
 
-TEST(CairoSurfaceTest, ABackSurfaceThatCouldNotBeMadeIsReported)
+TEST(CairoSurfaceTest, AnImageThatCouldNotBeMadeIsReported)
 {
     const CairoSurfacePtr broken = Image(-1, 20);
     CairoSurface surface(broken.get());

@@ -24,10 +24,11 @@ TEST(SimOptions, DefaultsAndEveryOption)
     EXPECT_FALSE(none.options.startMs.has_value());
     EXPECT_EQ(none.options.width, 800);
     EXPECT_EQ(none.options.height, 480);
+    EXPECT_FALSE(none.options.listWorlds);
 
     const SimOptionsResult all =
         Parse({"--world", "pachinko", "--seed", "4294967295", "--seconds", "2.5", "--tick-ms", "16", "--start-ms", "0",
-               "--trace", "--png", "a.png", "--frames", "dir", "--size", "1920x1080"});
+               "--trace", "--png", "a.png", "--frames", "dir", "--size", "1920x1080", "--list-worlds"});
     ASSERT_EQ(all.error, "");
     EXPECT_EQ(all.options.world, WorldKind::PachinkoMachine);
     EXPECT_EQ(all.options.seed, 4294967295u);
@@ -39,6 +40,7 @@ TEST(SimOptions, DefaultsAndEveryOption)
     EXPECT_EQ(all.options.framesDir, "dir");
     EXPECT_EQ(all.options.width, 1920);
     EXPECT_EQ(all.options.height, 1080);
+    EXPECT_TRUE(all.options.listWorlds);
     EXPECT_EQ(Parse({"--world", "cradle"}).options.world, WorldKind::NewtonsCradle);
     // The longest tick the scene makes up in full; the help says so.
     EXPECT_EQ(Parse({"--tick-ms", "2000"}).options.tickMs, 2000u);

@@ -59,7 +59,7 @@ unwritable-frames)
     expect_picture_failure --frames "$work/missing"
     ;;
 failed-stdout)
-    for args in "--seconds 1" "--seconds 1 --trace" "--help"; do
+    for args in "--seconds 1" "--seconds 1 --trace" "--help" "--list-worlds"; do
         "$sim" "${fixed[@]}" $args >/dev/full 2>"$work/err"
         status=$?
         expect_status 1
@@ -90,6 +90,22 @@ trace-roles)
     ! grep -q '"role":"none"' "$work/out" || fail "an entry traced without its role"
     taken=$(grep -c '"event":"remove",.*"role":"joint","why":"taken","from":' "$work/out")
     [ "$taken" -eq 11 ] || fail "$taken rods traced as joints taken with their balls, expected 11"
+    ;;
+list-worlds)
+    # A line per world: a name --world takes, a tab, a name to read. The page's button hint
+    # names one digit key per world.
+    run --list-worlds
+    expect_status 0
+    [ ! -s "$work/err" ] || fail "wrote to stderr"
+    worlds=0
+    while IFS=$'\t' read -r world label; do
+        worlds=$((worlds + 1))
+        [ -n "$label" ] || fail "no name to read for '$world'"
+        "$sim" --world "$world" --seconds 0 >/dev/null || fail "--world does not take the listed '$world'"
+    done <"$work/out"
+    [ "$worlds" -gt 1 ] || fail "$worlds worlds listed"
+    keys="keys $(seq -s ', ' 1 "$worlds")"
+    grep -q "($keys)" "$(dirname "$0")/../../web/index.html" || fail "web/index.html does not hint at $keys"
     ;;
 progress-on-terminal)
     # script(1) gives the run a terminal: the progress line shows on it.

@@ -5,12 +5,13 @@
 
 namespace {
 
-TEST(PageQuery, TheAddressPicksTheFirstWorldAndTheSaverForm)
+TEST(PageQuery, TheAddressPicksTheFirstWorldTheSaverFormAndThePictureRate)
 {
     struct Case {
         const char* search;
         WorldKind world;
         bool saver;
+        Pictures pictures = Pictures::BetweenTicks;
     };
     const Case cases[] = {
         {"", WorldKind::Cascadium, false},
@@ -26,11 +27,17 @@ TEST(PageQuery, TheAddressPicksTheFirstWorldAndTheSaverForm)
         {"?world", WorldKind::Cascadium, false},                       // no value
         {"?worlds=cradle", WorldKind::Cascadium, false},               // not the name
         {"?saverx&&=&world=cradle", WorldKind::NewtonsCradle, false},  // empty and odd parts skipped
+        {"?rate=tick", WorldKind::Cascadium, false, Pictures::OnePerTick},
+        {"?saver&rate=tick&world=cradle", WorldKind::NewtonsCradle, true, Pictures::OnePerTick},
+        {"?rate=tick&rate=frame", WorldKind::Cascadium, false},  // the last one counts
+        {"?rate=Tick", WorldKind::Cascadium, false},             // exactly as spelt
+        {"?rate", WorldKind::Cascadium, false},
     };
     for (const Case& c : cases) {
         const PageQuery query = ParsePageQuery(c.search);
         EXPECT_EQ(query.world, c.world) << c.search;
         EXPECT_EQ(query.saver, c.saver) << c.search;
+        EXPECT_EQ(query.pictures, c.pictures) << c.search;
     }
 }
 

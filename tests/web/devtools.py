@@ -74,6 +74,13 @@ class Browser:
         self.send("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=scale,
                   mobile=False)
 
+    def add_script(self, source):
+        """Runs `source` in every page opened from now on, before the page's own scripts."""
+        return self.send("Page.addScriptToEvaluateOnNewDocument", source=source)["identifier"]
+
+    def remove_script(self, identifier):
+        self.send("Page.removeScriptToEvaluateOnNewDocument", identifier=identifier)
+
     def evaluate(self, expression):
         result = self.send("Runtime.evaluate", expression=expression, returnByValue=True, awaitPromise=True)
         if "exceptionDetails" in result:

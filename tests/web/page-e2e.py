@@ -4,6 +4,8 @@ file:// address it shows the navy shelves; a drag drops objects; a resize redraw
 size in device pixels; 2 shows the cradle; a page hidden for 30 s does no work and then runs
 on with a bounded catch-up; ?world=pachinko shows the pin field; ?saver ignores a drag and
 keys; the world control fades when unused and switches worlds; a static server serves it too.
+The picture changes on every frame callback (with ?rate=tick once a tick), and with the frame
+callback stubbed out the page still moves.
 Usage: page-e2e.py PAGE_DIR WORK_DIR"""
 
 import functools
@@ -86,6 +88,52 @@ def grey_after_drag(browser, scale=1.0, density=1.0):
         if after >= before + 600:
             break
     return before, after
+
+
+# Counts, from before the page's own script, the frame callbacks, those that put pixels on the
+# canvas, and every put. With "stall" in the address the frame callback never comes, as in
+# hosts that throttle it (the page itself ignores names it does not know).
+FRAME_COUNTER = """(() => {
+  const counts = window.cascadiumCounts = {callbacks: 0, drawn: 0, puts: 0};
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  CanvasRenderingContext2D.prototype.putImageData = function(...args) {
+    counts.puts++;
+    return put.apply(this, args);
+  };
+  const request = window.requestAnimationFrame.bind(window);
+  window.requestAnimationFrame = location.search.includes('stall') ? () => 0 : callback => request(time => {
+    const before = counts.puts;
+    callback(time);
+    counts.callbacks++;
+    if (counts.puts > before) counts.drawn++;
+  });
+})();"""
+
+
+def counts_over(browser, seconds):
+    before = browser.evaluate("({...window.cascadiumCounts})")
+    time.sleep(seconds)
+    after = browser.evaluate("({...window.cascadiumCounts})")
+    return {k: after[k] - before[k] for k in after}
+
+
+def frame_rate(browser):
+    script = browser.add_script(FRAME_COUNTER)
+    for query, what, fits in (
+            ("", "the picture changes on every frame callback",
+             lambda n: n["callbacks"] >= 60 and n["drawn"] >= 0.9 * n["callbacks"]),
+            ("?rate=tick", "with ?rate=tick it changes once a tick, 20 times a second",
+             lambda n: 30 <= n["drawn"] <= 42 and n["drawn"] <= 0.8 * n["callbacks"])):
+        browser.open(page_url + query)
+        time.sleep(1)
+        n = counts_over(browser, 2)
+        check("%s (%d of %d frame callbacks in 2 s drew)" % (what, n["drawn"], n["callbacks"]), fits(n))
+    browser.open(page_url + "?stall")
+    start = steps(browser)
+    n = counts_over(browser, 2)
+    check("with no frame callback the page still moves (%d puts, %d steps in 2 s)" % (n["puts"], steps(browser) - start),
+          n["callbacks"] == 0 and n["puts"] >= 20 and steps(browser) - start >= 60)
+    browser.remove_script(script)
 
 
 def default_page(browser):
@@ -217,7 +265,7 @@ def drag_endings(browser):
 
 browser = Browser(work_dir)
 try:
-    for part in (default_page, hidden_page, pachinko_page, saver_page, served_page, drag_endings):
+    for part in (default_page, hidden_page, pachinko_page, saver_page, served_page, drag_endings, frame_rate):
         part(browser)
         thrown = browser.exceptions()
         check("%s: the page threw nothing %s" % (part.__name__, thrown or ""), not thrown)

@@ -25,7 +25,7 @@ answer_dialog() {
     [ -n "$window" ] && dialog_size=$(x_geometry "$window") && dialog_size=${dialog_size%%+*}
     press_until_ended "$window" "$started_pid" "$key"
   fi
-  finish 15
+  await_exit 15
   check "the process ends with 0 ($exit_code)" test "$exit_code" = 0
   check "no main window was left" probe absent CascadiumClass -
 }
@@ -58,4 +58,4 @@ check "it lays out at about twice its size at 100 % ($size_at_96, now $dialog_si
 at_dpi 96
 
 reg_clear
-e2e_result
+finish

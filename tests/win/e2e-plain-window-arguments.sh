@@ -13,7 +13,7 @@ for arguments in "" "-s" "s" "/x" "/c" "/C:123" '"/s"' '"/p 5"'; do
     check "it is a CascadiumClass window" test -n "$(probe wait CascadiumClass Cascadium 2000)"
   fi
   probe close CascadiumClass - >/dev/null
-  finish 15
+  await_exit 15
   check "closing it ends the process with 0 ($exit_code)" test "$exit_code" = 0
 done
-e2e_result
+finish

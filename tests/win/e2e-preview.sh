@@ -14,8 +14,8 @@ check "the desktop and the message root have handles ($desktop, $message_root)" 
 for arguments in "/p:1234" "/p" "/p 0" "/P 1234" "/p -5" "/p -3" "/p $desktop" "/p $message_root"; do
   echo "argument text [$arguments]"
   start_saver "$arguments"
-  finish 10
+  await_exit 10
   check "ends at once with 0 ($exit_code)" test "$exit_code" = 0
   check "no Cascadium window was left" test -z "$(xdotool search --onlyvisible --name '^Cascadium$' 2>/dev/null)"
 done
-e2e_result
+finish

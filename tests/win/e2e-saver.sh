@@ -25,7 +25,7 @@ alive() {
   sleep 3
   kill -0 "$started_pid" 2>/dev/null && ! probe absent CascadiumClass -
 }
-ended_with_zero() { finish 10; test "$exit_code" = 0; }
+ended_with_zero() { await_exit 10; test "$exit_code" = 0; }
 
 echo "argument text [/s]: 4 pixels keep it, 5 end it"
 if start_full_screen "/s"; then
@@ -36,7 +36,7 @@ if start_full_screen "/s"; then
   xdotool mousemove_relative 3 -1
   check "a 5-pixel move in y ends it with 0" ended_with_zero
 else
-  finish 10
+  await_exit 10
 fi
 
 for arguments in "/S" "/s 123" "/S:9" "/save"; do
@@ -45,7 +45,7 @@ for arguments in "/S" "/s 123" "/S:9" "/save"; do
     xdotool mousemove_relative 5 0
     check "a 5-pixel move in x ends it with 0" ended_with_zero
   else
-    finish 10
+    await_exit 10
   fi
 done
 
@@ -59,7 +59,7 @@ if start_full_screen "/s"; then
   xdotool mousemove_relative 1 0
   check "a 9-pixel move in x ends it with 0" ended_with_zero
 else
-  finish 10
+  await_exit 10
 fi
 at_dpi 96
-e2e_result
+finish

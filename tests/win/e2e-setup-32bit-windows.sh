@@ -30,4 +30,4 @@ check "the installed Cascadium.scr in system32 is the built one" \
 check "SCRNSAVE.EXE names it" same_path "$(reg_value 'HKCU\Control Panel\Desktop' SCRNSAVE.EXE)" "$installed_path"
 check "the uninstall entry's icon is the program" same_path \
   "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cascadium' DisplayIcon)" "$installed_path,0"
-e2e_result
+finish

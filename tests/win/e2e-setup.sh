@@ -117,7 +117,7 @@ if [ -n "$window" ]; then
   rm -rf "$work"
   press_until_ended "$window" "$started_pid" alt+f x
 fi
-finish 15
+await_exit 15
 check "it shows the navy shelves ($navy navy pixels)" test "$navy" -gt 5000
 check "File, Exit ends it with 0 ($exit_code)" test "$exit_code" = 0
 
@@ -138,7 +138,7 @@ status=$?
 check "the entry's silent uninstall ended with 2 ($status)" test $status = 2
 check "the program and the entry stay" test -f "$installed" -a -n "$(entry_value DisplayName)"
 probe close '#32770' Settings
-finish 15
+await_exit 15
 
 echo "installing again over a damaged program, with /SETSAVER"
 echo damaged >"$installed"
@@ -187,4 +187,4 @@ rm "$installed"
 run_entry_command tree QuietUninstallString
 check "SCRNSAVE.EXE ($short_path) is cleared" test -n "$short_path" -a -z "$(desktop_value SCRNSAVE.EXE)"
 reg_clear
-e2e_result
+finish

@@ -15,7 +15,7 @@ measure_picture() {
   start_saver ""
   window=$(x_window Cascadium 20)
   if [ -z "$window" ]; then
-    finish 5
+    await_exit 5
     return
   fi
   sleep 2
@@ -30,7 +30,7 @@ measure_picture() {
   navy=$(convert "$work/client.png" -fill white +opaque '#000080' -format '%[fx:int(w*h*(1-mean))]' info:)
   grey=$(convert "$work/client.png" -fill black +opaque '#808080' -format '%[fx:int(w*h*mean)]' info:)
   probe close CascadiumClass - >/dev/null
-  finish 15
+  await_exit 15
 }
 
 expect_world() { # expect_world <stored or "none"> <cascadium|cradle|pachinko>
@@ -52,4 +52,4 @@ expect_world 2 pachinko
 expect_world 7 pachinko
 expect_world 0xffffffff cascadium  # -1
 reg_clear
-e2e_result
+finish

@@ -64,7 +64,7 @@ grey=$(awk '{ gsub(":", "", $1); split($2, c, /[(),]/);
 press_until_ended "$window" "$pid" alt+f x
 
 started_pid=$pid
-finish 15
+await_exit 15
 pid=""
 [ "$exit_code" != timeout ] || fail "the program did not end after File, Exit"
 [ "$exit_code" -eq 0 ] || fail "exit code $exit_code"
@@ -80,7 +80,7 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 size_at_192="${WIDTH}x${HEIGHT}"
 probe close CascadiumClass - >/dev/null
 started_pid=$pid
-finish 15
+await_exit 15
 pid=""
 at_dpi 96
 screen_width=$(xdotool getdisplaygeometry | cut -d' ' -f1)

@@ -73,4 +73,15 @@ TEST(OptionsTest, TheCommonOptionsComeWithTheShellsOwn)
               "bad value '" + std::string(60, '9') + "...' for --window-id (see --help)");
 }
 
+TEST(OptionsTest, DelayIsMicrosecondsInDecimalDigitsFromZeroToTheLargest32BitValue)
+{
+    EXPECT_EQ(Parse({}).options.delayUs, 16666u);
+    EXPECT_EQ(Parse({"-delay", "0"}).options.delayUs, 0u);
+    EXPECT_EQ(Parse({"--delay", "50000"}).options.delayUs, 50000u);
+    EXPECT_EQ(Parse({"--delay", "4294967295"}).options.delayUs, 4294967295u);
+    for (const char* bad : {"", "4294967296", "-1", "+1", "1e4", "0x10", " 5"})
+        EXPECT_EQ(Parse({"--delay", bad}).error, std::string("bad value '") + bad + "' for --delay (see --help)")
+            << bad;
+}
+
 }  // namespace

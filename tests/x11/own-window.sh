@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # End to end: cascadium in a window of its own on a private Xvfb. --help to a standard output
-# that cannot take it fails. The shelves show, and show again where another window covered
-# them; the picture follows the window's size (its width alone too), stays within the screen's
-# size however large the window grows (32767 x 32767), and gives its memory back when the window
-# shrinks. In the cradle a left-button drag drops objects, a right-button one does not. SIGTERM,
-# SIGINT, Escape and the window manager's close request end it with status 0, and no other
-# message carrying the close request's atom does; a connection killed under it ends it with
-# status 1. The shelves show over TCP (no shared memory) and on 16-bit, 8-bit and DirectColor
-# screens.
+# that cannot take it fails. The shelves show, in about 60 pictures a second (one a tick with
+# --delay 50000), and show again where another window covered them; the picture follows the
+# window's size (its width alone too), stays within the screen's size however large the window
+# grows (32767 x 32767), and gives its memory back when the window shrinks. In the cradle a
+# left-button drag drops objects, a right-button one does not. SIGTERM, SIGINT, Escape and the
+# window manager's close request end it with status 0, and no other message carrying the close
+# request's atom does; a connection killed under it ends it with status 1. The shelves show over
+# TCP (no shared memory) and on 16-bit, 8-bit and DirectColor screens.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 
@@ -38,6 +38,11 @@ check "the navy shelves show ($navy pixels of 000080)" at_least "$navy" 5000
 check "on black ($(count_of 000000) black pixels)" at_least "$(count_of 000000)" $((WIDTH * HEIGHT / 2))
 
 shows_navy() { shoot "$1" && at_least "$(count_of 000080 8)" "$2"; }
+
+# The pictures it shows in 2 s: about 60 a second by default, drawn between ticks (at least 30,
+# well above one a tick, though a loaded machine may drop some).
+pictures=$("$X11_TEST_HOST" pictures "$window" 2000)
+check "by default it shows about 60 pictures a second ($pictures in 2 s)" eval "at_least ${pictures:-0} 60 && at_most ${pictures:-0} 130"
 
 # Another program's window over ours, then gone: all of the uncovered part is drawn again, not
 # only where the scene moved. Few objects have reached the shelves yet, so they show as before;
@@ -150,8 +155,11 @@ xdotool windowfocus --sync "$window" key Escape
 wait_exit "$program" 5
 check "Escape ends it with status 0 (status $status)" [ "$status" = 0 ]
 
-start_program
+start_program --delay 50000
 window=$(wait_window Cascadium 10)
+sleep 1
+pictures=$("$X11_TEST_HOST" pictures "$window" 2000)
+check "with --delay 50000 it shows one picture a tick ($pictures in 2 s)" eval "at_least ${pictures:-0} 20 && at_most ${pictures:-0} 46"
 "$X11_TEST_HOST" message _NET_WM_PING "$window"
 wait_exit "$program" 1
 check "a _NET_WM_PING carrying WM_DELETE_WINDOW does not end it" [ "$status" = running ]

@@ -7,7 +7,7 @@ set -uo pipefail
 : "${CASCADIUM_BUILD_DIR:?the build tree}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.bash"
 
 # Every file the package holds, with its mode, as `dpkg-deb -c` shows them.
 expected="-rwxr-xr-x ./usr/libexec/xscreensaver/cascadium

@@ -22,7 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.bash"
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/private-xvfb.bash"
 
 # start_xvfb [--tcp] WIDTHxHEIGHT[xDEPTH] [Xvfb options...]: a server for the script, in place

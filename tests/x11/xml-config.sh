@@ -4,7 +4,7 @@
 set -uo pipefail
 : "${CASCADIUM:?the cascadium program}"
 xml="$(dirname "${BASH_SOURCE[0]}")/../../x11/cascadium.xml"
-source "$(dirname "${BASH_SOURCE[0]}")/checks.bash"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.bash"
 parses() { "$CASCADIUM" "$@" --help >/dev/null 2>&1; }
 
 check "it is well-formed XML" xmllint --noout "$xml"

@@ -82,6 +82,10 @@ int main(int argc, char** argv)
         std::fputs(SimUsage().c_str(), stdout);
         return FinishOutput();
     }
+    if (o.listWorlds) {
+        for (const WorldRow& row : WorldTable) std::printf("%s\t%s\n", row.shortName, row.displayName);
+        return FinishOutput();
+    }
     if (!SimDrawsPictures && (!o.png.empty() || !o.framesDir.empty())) {
         std::fputs("cascadium-sim: this build draws no pictures (--png, --frames)\n", stderr);
         return 2;

@@ -34,6 +34,8 @@ std::string SimUsage()
              "  --size WxH       picture size in pixels (default "
            + std::to_string(defaults.width) + "x" + std::to_string(defaults.height)
            + ")\n"
+             "  --list-worlds    print each world on a line of its own, in world order: its\n"
+             "                   --world name, a tab and the name a person reads; then exit\n"
              "  --help           show this text\n"
              "\n"
              "Ends with one JSON summary line: ticks, steps, live entries, population, bodies,\n"
@@ -93,6 +95,10 @@ SimOptionsResult ParseSimOptions(const std::vector<std::string>& args)
         }
         if (name == "--trace") {
             o.trace = true;
+            continue;
+        }
+        if (name == "--list-worlds") {
+            o.listWorlds = true;
             continue;
         }
         const bool takesValue = name == "--world" || name == "--seed" || name == "--seconds" || name == "--tick-ms"

@@ -21,6 +21,7 @@ struct SimOptions {
     int width = DefaultViewWidth;
     int height = DefaultViewHeight;
     bool help = false;
+    bool listWorlds = false;
 };
 
 struct SimOptionsResult {

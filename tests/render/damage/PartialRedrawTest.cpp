@@ -1,6 +1,7 @@
 #include "render/damage/PartialRedraw.h"
 #include "render/Renderer.h"
 #include "render/aliased/AliasedSurface.h"
+#include "scene/ShellDefaults.h"
 #include "tests/support/SceneFixture.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int ViewWidth = 800;
-constexpr int ViewHeight = 480;
 
 struct Picture {
     int width;
@@ -29,18 +27,19 @@ TEST_F(PartialRedrawTest, FramesRedrawnWhereTheyChangedEndAsTheWholeFrame)
     const struct {
         int width;
         int height;
-    } sizes[] = {{ViewWidth, ViewHeight}, {500, 300}};
+    } sizes[] = {{DefaultViewWidth, DefaultViewHeight}, {500, 300}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
         scene.ResetWorld(WorldKind::Cascadium);
         PartialRedraw redraw;
         Picture kept{size.width, size.height};
-        redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, true);
+        redraw.Draw(scene, kept.Image(), DefaultViewWidth, DefaultViewHeight, true);
         for (int frame = 0; frame < 60; ++frame) {
             RunFor(WorldKind::Cascadium, 50);
-            const std::vector<PixelRect> areas = redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, false);
+            const std::vector<PixelRect> areas =
+                redraw.Draw(scene, kept.Image(), DefaultViewWidth, DefaultViewHeight, false);
             // Every frame moves something in the view, though not always within a smaller picture.
-            if (size.width == ViewWidth && size.height == ViewHeight) {
+            if (size.width == DefaultViewWidth && size.height == DefaultViewHeight) {
                 EXPECT_FALSE(areas.empty());
             }
             for (const PixelRect& a : areas) {
@@ -48,15 +47,15 @@ TEST_F(PartialRedrawTest, FramesRedrawnWhereTheyChangedEndAsTheWholeFrame)
                 EXPECT_TRUE(a.left < a.right && a.top < a.bottom);
             }
         }
-        Picture whole{ViewWidth, ViewHeight};
+        Picture whole{DefaultViewWidth, DefaultViewHeight};
         AliasedSurface surface(whole.Image());
-        RenderScene(scene, ViewWidth, ViewHeight, surface);
+        RenderScene(scene, DefaultViewWidth, DefaultViewHeight, surface);
 
         std::size_t differing = 0;
         for (int y = 0; y < size.height; ++y)
             for (int x = 0; x < size.width; ++x)
                 differing += kept.pixels[static_cast<std::size_t>(y * size.width + x)]
-                             != whole.pixels[static_cast<std::size_t>(y * ViewWidth + x)];
+                             != whole.pixels[static_cast<std::size_t>(y * DefaultViewWidth + x)];
         EXPECT_EQ(differing, 0u);
     }
 }
@@ -65,10 +64,10 @@ TEST_F(PartialRedrawTest, AFrameLikeTheLastDrawsNothing)
 {
     scene.ResetWorld(WorldKind::Cascadium);
     PartialRedraw redraw;
-    Picture kept{ViewWidth, ViewHeight};
-    redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, true);
-    EXPECT_TRUE(redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, false).empty());
-    EXPECT_EQ(redraw.Draw(scene, kept.Image(), ViewWidth, ViewHeight, true).size(), 1u);
+    Picture kept{DefaultViewWidth, DefaultViewHeight};
+    redraw.Draw(scene, kept.Image(), DefaultViewWidth, DefaultViewHeight, true);
+    EXPECT_TRUE(redraw.Draw(scene, kept.Image(), DefaultViewWidth, DefaultViewHeight, false).empty());
+    EXPECT_EQ(redraw.Draw(scene, kept.Image(), DefaultViewWidth, DefaultViewHeight, true).size(), 1u);
 }
 
 }  // namespace

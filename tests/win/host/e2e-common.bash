@@ -12,16 +12,11 @@ probe="$CASCADIUM_BIN_DIR/tests/win/host/WindowProbe.exe"
 preview_host="$CASCADIUM_BIN_DIR/tests/win/host/PreviewHost.exe"
 registry_key='HKCU\Software\Zantrel\Cascadium'
 
-e2e_failures=0
+source "$(dirname "${BASH_SOURCE[0]}")/../../support/checks.bash"
 started_pid=""
 exit_code=""
 
-check() { # check <description> <command...>
-  local what=$1; shift
-  if "$@"; then echo "  ok: $what"; else echo "  FAIL: $what"; e2e_failures=$((e2e_failures + 1)); fi
-}
-
-# Starts the saver with exactly this argument text; its exit code is collected by finish.
+# Starts the saver with exactly this argument text; its exit code is collected by await_exit.
 start_saver() {
   "$wine" "$probe" run "$scr" "$1" &
   started_pid=$!
@@ -29,7 +24,7 @@ start_saver() {
 
 # Waits at most <seconds> for the started saver and sets exit_code to its exit code, or to
 # "timeout" after ending it. Not for a command substitution: only this shell can wait for it.
-finish() {
+await_exit() {
   local seconds=$1 waited=0
   while kill -0 "$started_pid" 2>/dev/null && [ $waited -lt $((seconds * 10)) ]; do
     sleep 0.1; waited=$((waited + 1))
@@ -105,11 +100,6 @@ reg_value() { # reg_value <key> <value> [reg options...]
   shift 2
   "$wine" reg query "$key" /v "$name" "$@" 2>/dev/null | tr -d '\r' |
     awk -v name="$name" 'tolower($1) == tolower(name) { sub(/^[ \t]*[^ \t]+[ \t]+[^ \t]+[ \t]*/, ""); print }'
-}
-
-e2e_result() {
-  if [ $e2e_failures -eq 0 ]; then echo "passed"; exit 0; fi
-  echo "$e2e_failures check(s) failed"; exit 1
 }
 
 # The desktop's dots per inch for the programs started from now on: Wine reads the user's setting,

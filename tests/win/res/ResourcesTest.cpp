@@ -1,8 +1,14 @@
 #include <windows.h>
 
+#include "res/ResourceIds.h"
+#include "scene/WorldTable.h"
+#include "ui/WorldMenu.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -29,7 +35,10 @@ std::wstring MenuText(HMENU menu, UINT position)
     return text;
 }
 
-TEST(ResourcesTest, TheMenuHasFileExitAndTheThreeWorlds)
+// Each world's item sits at its number and carries the command that picks it (ui/WorldMenu.h);
+// less its access key's &, its text is the world's name in the table and in string 200 + its
+// number.
+TEST(ResourcesTest, TheMenuHasFileExitAndEachWorldUnderItsName)
 {
     const HMENU menu = LoadMenuW(Self(), MAKEINTRESOURCEW(103));
     ASSERT_NE(menu, nullptr);
@@ -43,14 +52,23 @@ TEST(ResourcesTest, TheMenuHasFileExitAndTheThreeWorlds)
     EXPECT_EQ(MenuText(file, 0), L"E&xit");
 
     const HMENU world = GetSubMenu(menu, 1);
-    ASSERT_EQ(GetMenuItemCount(world), 3);
     const struct {
         UINT id;
         const wchar_t* text;
     } items[] = {{114, L"&Cascadium"}, {113, L"&Newton's Cradle"}, {116, L"&Pachinko Machine"}};
-    for (UINT i = 0; i < 3; ++i) {
+    static_assert(std::size(items) == WorldCount, "a row per world");
+    ASSERT_EQ(GetMenuItemCount(world), static_cast<int>(WorldCount));
+    for (const WorldRow& row : WorldTable) {
+        const auto i = static_cast<UINT>(row.kind);
         EXPECT_EQ(GetMenuItemID(world, static_cast<int>(i)), items[i].id);
+        EXPECT_EQ(static_cast<UINT>(MenuItemOf(row.kind)), items[i].id);
         EXPECT_EQ(MenuText(world, i), items[i].text);
+        std::wstring name = items[i].text;
+        name.erase(std::remove(name.begin(), name.end(), L'&'), name.end());
+        EXPECT_EQ(name, std::wstring(row.displayName, row.displayName + std::strlen(row.displayName)));
+        wchar_t string[64] = {};
+        LoadStringW(Self(), IDS_WORLD_NAME_FIRST + i, string, 64);
+        EXPECT_EQ(string, name) << row.shortName;
     }
     DestroyMenu(menu);
 }

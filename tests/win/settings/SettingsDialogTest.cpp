@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "scene/WorldTable.h"
 #include "settings/WorldSetting.h"
 #include "ui/SettingsDialog.h"
 
@@ -17,6 +18,9 @@ using Step = std::function<void(HWND)>;
 
 // The stored world the dialogs of these tests show and replace, as the process's own would be.
 std::int32_t StoredWorld = -1;
+
+// A fourth world whose name sorts before the others: every real world's entry moves down a place.
+constexpr wchar_t FourthWorldName[] = L"Aquarium";
 
 // The settings dialog with a test script that runs inside its modal loop once the dialog is
 // up, one step per posted message, so a step runs only while the dialog is still going. A
@@ -36,6 +40,12 @@ public:
             }
             return 1;
         }
+        if (message == WM_INITDIALOG && m_withFourthWorld) {
+            const LRESULT entry =
+                SendDlgItemMessageW(hwnd, WorldList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FourthWorldName));
+            SendDlgItemMessageW(hwnd, WorldList, CB_SETITEMDATA, static_cast<WPARAM>(entry),
+                                static_cast<LPARAM>(WorldCount));
+        }
         if (message == WM_TIMER && wParam == WatchdogTimer) {
             m_timedOut = true;
             EndDialog(hwnd, 0);
@@ -51,6 +61,7 @@ public:
         return result;
     }
 
+    bool m_withFourthWorld = false;
     bool m_initialised = false;
     INT_PTR m_initResult = 0;
     bool m_timedOut = false;
@@ -70,6 +81,12 @@ std::wstring EntryText(HWND dialog, int index)
     wchar_t text[64] = {};
     SendDlgItemMessageW(dialog, WorldList, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+std::wstring NameOf(WorldKind world)
+{
+    const std::string name = DisplayNameOf(world);
+    return std::wstring(name.begin(), name.end());
 }
 
 class SettingsDialogTest : public RegistryFixture {
@@ -154,6 +171,27 @@ TEST_F(SettingsDialogTest, OkStoresTheChosenWorld)
     EXPECT_EQ(LoadDword(), 1);
     EXPECT_EQ(StoredWorld, 1);
     EXPECT_EQ(ReadWorldSetting(), 1);
+}
+
+// Each world stored in turn, then the next one chosen by its name.
+TEST_F(SettingsDialogTest, ShowsAndStoresTheWorldOfAnEntryWhereverItSorts)
+{
+    for (WorldKind world : EveryWorld) {
+        const WorldKind next = EveryWorld[(static_cast<std::size_t>(world) + 1) % WorldCount];
+        StoreDword(static_cast<std::int32_t>(world));
+        std::wstring shown;
+        ScriptedSettings dialog([&](HWND hwnd) {
+            shown = EntryText(hwnd, static_cast<int>(Selection(hwnd)));
+            const LRESULT entry = SendDlgItemMessageW(hwnd, WorldList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                      reinterpret_cast<LPARAM>(NameOf(next).c_str()));
+            SendDlgItemMessageW(hwnd, WorldList, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+            SendMessageW(hwnd, WM_COMMAND, IDOK, 0);
+        });
+        dialog.m_withFourthWorld = true;
+        Run(dialog);
+        EXPECT_EQ(shown, NameOf(world));
+        EXPECT_EQ(LoadDword(), static_cast<std::int32_t>(next)) << "chose " << DisplayNameOf(next);
+    }
 }
 
 TEST_F(SettingsDialogTest, OkRewritesAnOutOfRangeValueAsItsNormalisedWorld)

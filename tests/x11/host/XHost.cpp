@@ -5,8 +5,14 @@
 //   x11-test-host message TYPE WINDOW  sends a window a client message of that type carrying
 //                                      WM_DELETE_WINDOW: of type WM_PROTOCOLS it asks the
 //                                      window to close, as a window manager does
+//   x11-test-host pictures WINDOW MS   prints how many pictures were drawn on the window over
+//                                      MS milliseconds: bursts of drawing at least 8 ms apart
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 
+#include <poll.h>
+
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -48,6 +54,38 @@ int SendDeleteWindow(Display* display, const char* type, Window window)
     return 0;
 }
 
+// Every drawing request on the window is reported with the server's time: a picture is shown
+// in a few requests at once, and pictures come 8 ms apart or more (125 a second at most).
+int CountPictures(Display* display, Window window, int ms)
+{
+    int eventBase = 0;
+    int errorBase = 0;
+    if (!XDamageQueryExtension(display, &eventBase, &errorBase)) {
+        std::fputs("x11-test-host: the server has no DAMAGE extension\n", stderr);
+        return 1;
+    }
+    const Damage damage = XDamageCreate(display, window, XDamageReportRawRectangles);
+    XSync(display, False);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    int pictures = 0;
+    Time last = 0;
+    for (auto now = std::chrono::steady_clock::now(); now < end; now = std::chrono::steady_clock::now()) {
+        pollfd fd{ConnectionNumber(display), POLLIN, 0};
+        poll(&fd, 1, static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count()) + 1);
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type != eventBase + XDamageNotify) continue;
+            const Time at = reinterpret_cast<const XDamageNotifyEvent&>(event).timestamp;
+            if (pictures == 0 || at - last >= 8) ++pictures;
+            last = at;
+        }
+    }
+    XDamageDestroy(display, damage);
+    std::printf("%d\n", pictures);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -64,8 +102,10 @@ int main(int argc, char** argv)
             MakeWindow(display, static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])));
     else if (command == "message" && argc == 4)
         status = SendDeleteWindow(display, argv[2], static_cast<Window>(std::strtoul(argv[3], nullptr, 0)));
+    else if (command == "pictures" && argc == 4)
+        status = CountPictures(display, static_cast<Window>(std::strtoul(argv[2], nullptr, 0)), std::atoi(argv[3]));
     else
-        std::fputs("usage: x11-test-host window WIDTH HEIGHT | message TYPE WINDOW\n", stderr);
+        std::fputs("usage: x11-test-host window WIDTH HEIGHT | message TYPE WINDOW | pictures WINDOW MS\n", stderr);
     XCloseDisplay(display);
     return status;
 }
