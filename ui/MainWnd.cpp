@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 #include "scene/ShellDefaults.h"
 #include "ui/CanHostPreview.h"
+#include "ui/DpiScale.h"
 #include "ui/LoadResString.h"
 #include "ui/MonitorUnion.h"
 #include "ui/RunMode.h"
@@ -18,9 +19,9 @@
 
 namespace {
 constexpr UINT_PTR TickTimerId = 1;
-// The full-screen saver ignores pointer jitter up to this many pixels from where it first
-// saw the pointer.
-constexpr int MouseTolerance = 4;
+// The full-screen saver ignores pointer jitter up to this many pixels (on a 100 % screen) from
+// where it first saw the pointer.
+constexpr int MouseToleranceAt96 = 4;
 }  // namespace
 
 // The scene seeds its random generator and its step clock from the tick counter.
@@ -57,8 +58,12 @@ bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
                         : m_mode == RunModeKind::ScreenSaver ? WS_POPUP
                                                              : WS_CHILD;
     const HWND parent = m_mode == RunModeKind::Preview ? m_host : nullptr;
+    // The plain window keeps its physical size on a scaled screen; the saver windows are moved
+    // to their place below.
+    const UINT dpi = SystemDpi();
     if (!CreateWindowExW(IsSaverMode(m_mode) ? WS_EX_TOPMOST : 0, className.get(), title.get(), style, CW_USEDEFAULT,
-                         CW_USEDEFAULT, DefaultViewWidth, DefaultViewHeight, parent, nullptr, hInstance, this))
+                         CW_USEDEFAULT, ScaleForDpi(DefaultViewWidth, dpi), ScaleForDpi(DefaultViewHeight, dpi), parent,
+                         nullptr, hInstance, this))
         return false;
 
     if (IsSaverMode(m_mode)) PlaceSaverWindow();
@@ -151,6 +156,12 @@ INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
         // Handled in every mode, so Alt+F4 and friends never reach the default handling.
         if (IsFullScreen(m_mode)) PostClose();
         return 1;
+    case WM_DPICHANGED:
+        // The plain window moved to a monitor of another scale takes the size the system
+        // suggests; the full-screen saver keeps spanning every monitor.
+        if (m_mode != RunModeKind::Windowed) return 0;
+        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+        return 1;
     default:
         return 0;
     }
@@ -202,8 +213,9 @@ void CMainWnd::OnMouseMove(int x, int y)
             m_nMouseX = x;
             m_nMouseY = y;
             m_bMouseSeen = true;
-        } else if (std::abs(x - m_nMouseX) > MouseTolerance || std::abs(y - m_nMouseY) > MouseTolerance) {
-            PostClose();
+        } else {
+            const int tolerance = ScaleForDpi(MouseToleranceAt96, WindowDpi(m_hWnd));
+            if (std::abs(x - m_nMouseX) > tolerance || std::abs(y - m_nMouseY) > tolerance) PostClose();
         }
         break;
     case RunModeKind::Windowed:
@@ -212,6 +224,12 @@ void CMainWnd::OnMouseMove(int x, int y)
     default:
         break;
     }
+}
+
+void CMainWnd::OnDpiChanged(const RECT& suggested)
+{
+    SetWindowPos(m_hWnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMainWnd::OnLeftButtonDown(int x, int y)

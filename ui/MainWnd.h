@@ -36,6 +36,7 @@ private:
     void CreateBackBuffer(int width, int height);
     void OnPaint();
     void OnMouseMove(int x, int y);
+    void OnDpiChanged(const RECT& suggested);
     void OnLeftButtonDown(int x, int y);
     void PlaceObjectAt(int x, int y);
     void PostClose();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the program in its plain window shows the Cascadium world (black
-# background, navy shelves, grey objects) and File, Exit ends it with exit code 0.
+# background, navy shelves, grey objects) and File, Exit ends it with exit code 0. On a 200 %
+# screen the window opens at twice its size, as far as the screen allows.
 source "$(dirname "${BASH_SOURCE[0]}")/host/e2e-common.bash"
 
 scr="$CASCADIUM_BIN_DIR/Cascadium.scr"
@@ -34,6 +35,7 @@ done
 # Let objects spawn and fall onto the shelves.
 sleep 4
 eval "$(xdotool getwindowgeometry --shell "$window")"
+size_at_96="${WIDTH}x${HEIGHT}"
 xwd -root -silent >"$work/screen.xwd" || fail "no screenshot"
 # The lower three quarters of the window, inset from its edges: client area only, no menu bar.
 crop_w=$((WIDTH - 20))
@@ -67,5 +69,25 @@ pid=""
 [ "$exit_code" != timeout ] || fail "the program did not end after File, Exit"
 [ "$exit_code" -eq 0 ] || fail "exit code $exit_code"
 
+# The X window is the part inside Wine's frame and caption, which grow less than twofold; the
+# system keeps a window no wider than the screen and its frame.
+at_dpi 192
+"$wine" "$scr" >"$work/program.log" 2>&1 &
+pid=$!
+window=$(x_window Cascadium 20)
+[ -n "$window" ] || fail "no window titled Cascadium appeared at 200 %"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+size_at_192="${WIDTH}x${HEIGHT}"
+probe close CascadiumClass - >/dev/null
+started_pid=$pid
+await_exit 15
+pid=""
+at_dpi 96
+screen_width=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+doubled_width=$((2 * ${size_at_96%x*}))
+[ "$HEIGHT" -ge $((2 * ${size_at_96#*x})) ] && [ "$WIDTH" -ge $((doubled_width < screen_width ? doubled_width : screen_width)) ] ||
+  fail "at 200 % the window is $size_at_192, at 100 % $size_at_96"
+
 rm -rf "$work"
-echo "e2e-windowed: ok (black $black, navy $navy, grey $grey of $total pixels; exit code 0)"
+echo "e2e-windowed: ok (black $black, navy $navy, grey $grey of $total pixels; exit code 0;" \
+  "$size_at_96 at 100 %, $size_at_192 at 200 %)"

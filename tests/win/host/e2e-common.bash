@@ -101,3 +101,17 @@ reg_value() { # reg_value <key> <value> [reg options...]
   "$wine" reg query "$key" /v "$name" "$@" 2>/dev/null | tr -d '\r' |
     awk -v name="$name" 'tolower($1) == tolower(name) { sub(/^[ \t]*[^ \t]+[ \t]+[^ \t]+[ \t]*/, ""); print }'
 }
+
+# The desktop's dots per inch for the programs started from now on: Wine reads the user's setting,
+# else the machine's font setting, as each program starts. The prefix serves the whole test run,
+# so a script that changes it puts back 96 when it ends, however it ends.
+at_dpi() {
+  local key
+  for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || return 1
+  done
+  if [ "$1" != 96 ]; then
+    trap 'at_dpi 96' EXIT
+    trap 'exit 1' TERM INT
+  fi
+}

@@ -197,6 +197,22 @@ TEST(ResourcesTest, TheManifestAsksForTheVersion6ControlsOfThisArchitecture)
     EXPECT_NE(manifest.find(arch), std::string::npos);
 }
 
+// Read back through the system, which finds each setting only under its own namespace; this
+// program carries the same manifest as the product.
+TEST(ResourcesTest, TheManifestDeclaresPerMonitorV2DpiAwarenessWithTheOlderFallback)
+{
+    const auto setting = [](const wchar_t* nameSpace, const wchar_t* name) {
+        wchar_t value[64] = {};
+        SIZE_T length = 0;
+        QueryActCtxSettingsW(0, nullptr, nameSpace, name, value, 64, &length);
+        return std::wstring(value);
+    };
+    EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"),
+              L"PerMonitorV2, PerMonitor");
+    EXPECT_EQ(setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"), L"true/pm");
+    EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext()), DPI_AWARENESS_PER_MONITOR_AWARE);
+}
+
 TEST(ResourcesTest, TheVersionBlockSays110)
 {
     const std::vector<BYTE> bytes = ResourceBytes(RT_VERSION, MAKEINTRESOURCEW(1));

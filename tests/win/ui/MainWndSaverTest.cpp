@@ -45,6 +45,12 @@ TEST_F(ScreenSaverTest, CoversEveryMonitorAsATopmostPopupWithoutMenuOrPointer)
     EXPECT_EQ(window.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
     EXPECT_EQ(window.right - window.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
     EXPECT_EQ(window.bottom - window.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    // A change of scale leaves it spanning the monitors.
+    RECT suggested{10, 10, 400, 300};
+    Send(WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    RECT after{};
+    GetWindowRect(hwnd, &after);
+    EXPECT_TRUE(EqualRect(&after, &window));
     EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_CHILD), WS_POPUP);
     EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(GetMenu(hwnd), nullptr);

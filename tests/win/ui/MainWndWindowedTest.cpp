@@ -43,6 +43,18 @@ TEST_F(WindowedTest, IsAnOrdinaryWindowWithTheMenuAndTheCheckedWorld)
     EXPECT_STREQ(title, L"Cascadium");
 }
 
+// Moved to a monitor of another scale, the window takes exactly the rectangle the system offers.
+TEST_F(WindowedTest, TakesTheSuggestedRectangleWhenItsMonitorsScaleChanges)
+{
+    const HWND hwnd = Open(RunModeKind::Windowed);
+    RECT suggested{30, 40, 30 + 1000, 40 + 600};
+    Send(WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested));
+    RECT window{};
+    GetWindowRect(hwnd, &window);
+    EXPECT_TRUE(EqualRect(&window, &suggested))
+        << window.right - window.left << "x" << window.bottom - window.top << "+" << window.left << "+" << window.top;
+}
+
 TEST_F(WindowedTest, APressDropsOneObjectUnderThePointerAndDraggingLeavesATrail)
 {
     Open(RunModeKind::Windowed);
