@@ -11,7 +11,8 @@ import time
 from pagekit import check, count, page_dir, work_dir
 
 
-FRAMED = b"""<!doctype html><title>Framing page</title>
+# Its own empty icon, as the page has: a browser asks a page without one for /favicon.ico.
+FRAMED = b"""<!doctype html><title>Framing page</title><link rel="icon" href="data:,">
 <iframe src="/index.html" style="width: 600px; height: 400px; border: 0"></iframe>"""
 
 
