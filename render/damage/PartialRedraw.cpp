@@ -3,6 +3,7 @@
 #include "render/Renderer.h"
 #include "render/aliased/AliasedSurface.h"
 #include "render/damage/ChangedAreas.h"
+#include "render/damage/MergedAreas.h"
 
 #include <algorithm>
 #include <utility>
@@ -30,7 +31,7 @@ std::vector<PixelRect> PartialRedraw::Draw(const Scene& scene, const PixelImage&
     std::swap(m_shown, m_next);
     std::vector<PixelRect> areas{{0, 0, picture.width, picture.height}};
     if (!whole) areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
-    areas = WithinPicture(areas, picture);
+    areas = MergedAreas(WithinPicture(areas, picture));
     if (areas.empty()) return areas;
     AliasedSurface surface(picture);
     surface.ClipTo(areas);

@@ -10,7 +10,8 @@
 class Scene;
 
 // Keeps a picture of the scene up to date by redrawing only where it changed: the boxes of the
-// entries drawn differently from the frame before, as FootprintSurface tells them apart.
+// entries drawn differently from the frame before, as FootprintSurface tells them apart, with
+// those that overlap enough merged (MergedAreas).
 class PartialRedraw {
 public:
     // Draws the scene, mapped to a view of viewWidth x viewHeight pixels, on the picture, which
