@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <cstddef>
 #include <cstring>
 
@@ -89,7 +88,7 @@ void AliasedSurface::EachRow(const PixelRect& bounds, Row row)
     }
 }
 
-void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
+inline void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
 {
     if (span.left >= span.right) return;
     auto* row = reinterpret_cast<std::uint32_t*>(m_image.data + static_cast<std::ptrdiff_t>(y) * m_image.stride);
@@ -102,7 +101,7 @@ void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
 void AliasedSurface::FillRuns(int y, Span limit, std::uint32_t pixel)
 {
     for (std::size_t i = 0; i + 1 < m_crossings.size(); i += 2) {
-        const Span inside{static_cast<int>(std::ceil(m_crossings[i])), static_cast<int>(std::ceil(m_crossings[i + 1]))};
+        const Span inside{CeilToInt(m_crossings[i]), CeilToInt(m_crossings[i + 1])};
         Fill(y, Meet(inside, limit), pixel);
     }
 }
