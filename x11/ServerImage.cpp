@@ -1,8 +1,10 @@
 #include "x11/ServerImage.h"
 
+#include "render/aliased/ClipBands.h"
 #include "x11/XErrors.h"
 
 #include <X11/Xutil.h>
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <sys/shm.h>
@@ -70,14 +72,34 @@ void ServerImage::MakePlain(Visual* visual, int depth, int width, int height)
     m_image = image;
 }
 
-void ServerImage::Put(Drawable drawable, GC gc, const PixelRect& area) const
+void ServerImage::Put(Drawable drawable, GC gc, const std::vector<PixelRect>& areas) const
 {
-    const auto width = static_cast<unsigned>(area.right - area.left);
-    const auto height = static_cast<unsigned>(area.bottom - area.top);
-    if (m_shared)
-        XShmPutImage(m_display, drawable, gc, m_image, area.left, area.top, area.left, area.top, width, height, False);
-    else
-        XPutImage(m_display, drawable, gc, m_image, area.left, area.top, area.left, area.top, width, height);
+    if (areas.empty()) return;
+    if (!m_shared) {
+        // A plain image's pixels travel in the request: only the areas' own. A clip left by a
+        // shared image the window had before would hide them.
+        XSetClipMask(m_display, gc, None);
+        for (const PixelRect& a : areas)
+            XPutImage(m_display, drawable, gc, m_image, a.left, a.top, a.left, a.top,
+                      static_cast<unsigned>(a.right - a.left), static_cast<unsigned>(a.bottom - a.top));
+        return;
+    }
+    // One copy of the box around them all, clipped to the areas: the server spends more on a
+    // request than on the pixels, and copies only what lies in the clip. The clip's rectangles
+    // must not overlap; the areas' bands are apart and in the server's own order.
+    std::vector<XRectangle> clip;
+    for (const ClipBand& band : ClipBands(areas))
+        for (const Span& run : band.runs)
+            clip.push_back({static_cast<short>(run.left), static_cast<short>(band.top),
+                            static_cast<unsigned short>(run.right - run.left),
+                            static_cast<unsigned short>(band.bottom - band.top)});
+    PixelRect box = areas.front();
+    for (const PixelRect& a : areas)
+        box = {std::min(box.left, a.left), std::min(box.top, a.top), std::max(box.right, a.right),
+               std::max(box.bottom, a.bottom)};
+    XSetClipRectangles(m_display, gc, 0, 0, clip.data(), static_cast<int>(clip.size()), YXBanded);
+    XShmPutImage(m_display, drawable, gc, m_image, box.left, box.top, box.left, box.top,
+                 static_cast<unsigned>(box.right - box.left), static_cast<unsigned>(box.bottom - box.top), False);
 }
 
 void ServerImage::Finish() const

@@ -5,6 +5,8 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XShm.h>
 
+#include <vector>
+
 // An image in the format of a window's visual that the X server copies onto the window. It
 // lies in memory shared with the server when the server offers MIT-SHM and can reach this
 // process's memory (a local server), so a copy moves no pixels through the connection; else
@@ -23,9 +25,9 @@ public:
     // The image, or null when not even one in process memory could be made.
     XImage* Get() const { return m_image; }
 
-    // Copies this area of the image onto the same place of `drawable`. A shared image must not
-    // be written again until the server has read it: call Finish before drawing on it.
-    void Put(Drawable drawable, GC gc, const PixelRect& area) const;
+    // Copies these areas of the image onto the same places of `drawable`. A shared image must
+    // not be written again until the server has read it: call Finish before drawing on it.
+    void Put(Drawable drawable, GC gc, const std::vector<PixelRect>& areas) const;
     // Waits until the server has carried out every copy sent.
     void Finish() const;
 

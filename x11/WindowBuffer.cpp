@@ -47,9 +47,8 @@ void WindowBuffer::Show(const std::vector<PixelRect>& areas)
 {
     XImage* image = m_image ? m_image->Get() : nullptr;
     if (!image) return;
-    for (const PixelRect& area : areas) {
-        if (!m_converted.empty()) m_pixels.Convert(m_picture, *image, area);
-        m_image->Put(m_target.window, m_gc, area);
-    }
+    if (!m_converted.empty())
+        for (const PixelRect& area : areas) m_pixels.Convert(m_picture, *image, area);
+    m_image->Put(m_target.window, m_gc, areas);
     m_image->Finish();
 }

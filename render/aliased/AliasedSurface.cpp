@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <cstddef>
 #include <cstring>
 
@@ -36,14 +35,11 @@ Span Meet(const Span& a, const Span& b)
     return {std::max(a.left, b.left), std::min(a.right, b.right)};
 }
 
-// Whether any run of the band holds a column from left up to right: a shape beside every run
-// costs no more than one look.
-bool Reaches(const ClipBand& band, int left, int right)
+// The first of the band's runs that ends after column x: the runs are in order and apart, so
+// those before it lie wholly left of x.
+std::vector<Span>::const_iterator FirstRunAfter(const ClipBand& band, int x)
 {
-    // The runs are in order and apart: the first ending after `left` is the only one to try.
-    const auto run =
-        std::upper_bound(band.runs.begin(), band.runs.end(), left, [](int x, const Span& r) { return x < r.right; });
-    return run != band.runs.end() && run->left < right;
+    return std::upper_bound(band.runs.begin(), band.runs.end(), x, [](int c, const Span& r) { return c < r.right; });
 }
 
 // The pixels the points name.
@@ -75,7 +71,7 @@ void AliasedSurface::ClipTo(const std::vector<PixelRect>& areas)
     m_bands = ClipBands(inside);
 }
 
-// Calls row(y) for each row of the bounds within the clip, with m_band set to its band.
+// Calls row(y) for each row of the bounds within the clip, with m_runs set to its band's runs.
 template <typename Row>
 void AliasedSurface::EachRow(const PixelRect& bounds, Row row)
 {
@@ -83,18 +79,21 @@ void AliasedSurface::EachRow(const PixelRect& bounds, Row row)
     auto band = std::upper_bound(m_bands.begin(), m_bands.end(), bounds.top,
                                  [](int top, const ClipBand& b) { return top < b.bottom; });
     for (; band != m_bands.end() && band->top < bounds.bottom; ++band) {
-        if (!Reaches(*band, bounds.left, bounds.right)) continue;
-        m_band = &*band;
+        // A shape beside every run of the band costs no more than one look.
+        const auto first = FirstRunAfter(*band, bounds.left);
+        if (first == band->runs.end() || first->left >= bounds.right) continue;
+        m_runs = &*first;
+        m_runsEnd = band->runs.data() + band->runs.size();
         for (int y = std::max(band->top, bounds.top); y < std::min(band->bottom, bounds.bottom); ++y) row(y);
     }
 }
 
-void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
+inline void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
 {
+    if (span.left >= span.right) return;
     auto* row = reinterpret_cast<std::uint32_t*>(m_image.data + static_cast<std::ptrdiff_t>(y) * m_image.stride);
-    for (const Span& run : m_band->runs) {
-        if (run.left >= span.right) break;
-        const Span part = Meet(span, run);
+    for (const Span* run = m_runs; run != m_runsEnd && run->left < span.right; ++run) {
+        const Span part = Meet(span, *run);
         if (part.left < part.right) FillPixels(row + part.left, part.right - part.left, pixel);
     }
 }
@@ -102,7 +101,7 @@ void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
 void AliasedSurface::FillRuns(int y, Span limit, std::uint32_t pixel)
 {
     for (std::size_t i = 0; i + 1 < m_crossings.size(); i += 2) {
-        const Span inside{static_cast<int>(std::ceil(m_crossings[i])), static_cast<int>(std::ceil(m_crossings[i + 1]))};
+        const Span inside{CeilToInt(m_crossings[i]), CeilToInt(m_crossings[i + 1])};
         Fill(y, Meet(inside, limit), pixel);
     }
 }
@@ -110,7 +109,8 @@ void AliasedSurface::FillRuns(int y, Span limit, std::uint32_t pixel)
 void AliasedSurface::Line(PixelPoint from, PixelPoint to)
 {
     const PixelPoint ends[2] = {from, to};
-    EachRow(BoundsOf(ends, 2), [&](int y) { Fill(y, LineRow(from, to, y), m_line); });
+    const LineRows line(from, to);
+    EachRow(BoundsOf(ends, 2), [&](int y) { Fill(y, line.At(y), m_line); });
 }
 
 void AliasedSurface::Clear(int width, int height)
@@ -133,10 +133,11 @@ void AliasedSurface::Polyline(const PixelPoint* points, int count)
 void AliasedSurface::Ellipse(const PixelRect& box)
 {
     // The outline is what lies in the box's ellipse and not in the one a pixel further in.
-    const PixelRect hole{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1};
+    const EllipseRows outline(box);
+    const EllipseRows hole({box.left + 1, box.top + 1, box.right - 1, box.bottom - 1});
     EachRow(box, [&](int y) {
-        const Span outer = EllipseRow(box, y);
-        const Span inner = EllipseRow(hole, y);
+        const Span outer = outline.At(y);
+        const Span inner = hole.At(y);
         if (inner.left >= inner.right) {
             Fill(y, outer, m_line);
             return;
@@ -158,11 +159,13 @@ void AliasedSurface::Polygon(const PixelPoint* points, int count)
 
 void AliasedSurface::RingQuarter(const PixelRect& outer, const PixelRect& inner, const PixelPoint* wedge)
 {
+    const EllipseRows outerRows(outer);
+    const EllipseRows innerRows(inner);
     EachRow(outer, [&](int y) {
-        const Span ring = EllipseRow(outer, y);
+        const Span ring = outerRows.At(y);
         if (ring.left >= ring.right) return;
         PolygonCrossings(wedge, 4, y, m_crossings);
-        const Span hole = EllipseRow(inner, y);
+        const Span hole = innerRows.At(y);
         if (hole.left >= hole.right) {
             FillRuns(y, ring, m_mark);
             return;

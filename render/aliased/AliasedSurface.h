@@ -40,7 +40,10 @@ private:
 
     PixelImage m_image;
     std::vector<ClipBand> m_bands;
-    const ClipBand* m_band = nullptr;  // the band of the row being drawn
+    // The runs of the row being drawn's band that the shape's bounds can reach: those left of
+    // the bounds are never looked at again.
+    const Span* m_runs = nullptr;
+    const Span* m_runsEnd = nullptr;
     std::vector<double> m_crossings;   // of the polygon with the row being drawn
     std::uint32_t m_line = 0;
     std::uint32_t m_fill = 0;

@@ -1,51 +1,25 @@
 #include "render/aliased/RowSpans.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <utility>
 
-namespace {
+EllipseRows::EllipseRows(const PixelRect& box)
+    : m_radiusX((box.right - box.left) / 2.0),
+      m_radiusY((box.bottom - box.top) / 2.0),
+      m_middleY((box.top + box.bottom) / 2.0),
+      m_centreX((box.left + box.right) / 2.0 - 0.5)
+{}
 
-int Ceil(double x)
-{
-    return static_cast<int>(std::ceil(x));
-}
-
-}  // namespace
-
-Span EllipseRow(const PixelRect& box, int y)
-{
-    const double rx = (box.right - box.left) / 2.0;
-    const double ry = (box.bottom - box.top) / 2.0;
-    if (rx <= 0.0 || ry <= 0.0) return {0, 0};
-    const double dy = (y + 0.5 - (box.top + box.bottom) / 2.0) / ry;
-    const double inside = 1.0 - dy * dy;
-    if (inside < 0.0) return {0, 0};
-    // Pixel x is in when its centre x + 0.5 is within `half` of the ellipse's centre.
-    const double half = rx * std::sqrt(inside);
-    const double centre = (box.left + box.right) / 2.0 - 0.5;
-    return {Ceil(centre - half), static_cast<int>(std::floor(centre + half)) + 1};
-}
-
-Span LineRow(PixelPoint from, PixelPoint to, int y)
+LineRows::LineRows(PixelPoint from, PixelPoint to)
 {
     if (from.y > to.y) std::swap(from, to);
-    if (y < from.y || y > to.y) return {0, 0};
-    const int dx = to.x - from.x;
-    const int dy = to.y - from.y;
-    const int left = std::min(from.x, to.x);
-    const int right = std::max(from.x, to.x) + 1;
-    if (dy == 0) return {left, right};
-    if (std::abs(dx) <= dy) {
-        // Steep: one pixel a row, the nearest to the line.
-        const int x = from.x + static_cast<int>(std::lround(static_cast<double>(y - from.y) * dx / dy));
-        return {x, x + 1};
-    }
-    // Shallow: the pixels whose nearest row on the line is y, within the two ends.
-    const double upper = from.x + (y - 0.5 - from.y) * dx / dy;
-    const double lower = from.x + (y + 0.5 - from.y) * dx / dy;
-    return {std::max(left, Ceil(std::min(upper, lower))), std::min(right, Ceil(std::max(upper, lower)))};
+    m_top = from;
+    m_dx = to.x - from.x;
+    m_dy = to.y - from.y;
+    m_left = std::min(from.x, to.x);
+    m_right = std::max(from.x, to.x) + 1;
+    m_steep = std::abs(m_dx) <= m_dy;
 }
 
 void PolygonCrossings(const PixelPoint* points, int count, int y, std::vector<double>& x)
@@ -57,6 +31,11 @@ void PolygonCrossings(const PixelPoint* points, int count, int y, std::vector<do
         // Half-open in y, so that a row through a vertex counts one of its two edges.
         if ((a.y <= y) == (b.y <= y)) continue;
         x.push_back(a.x + static_cast<double>(y - a.y) * (b.x - a.x) / (b.y - a.y));
+    }
+    // Shapes here are convex, crossing a row twice: one comparison orders them.
+    if (x.size() == 2) {
+        if (x[1] < x[0]) std::swap(x[0], x[1]);
+        return;
     }
     std::sort(x.begin(), x.end());
 }

@@ -5,12 +5,12 @@
 
 namespace {
 
-std::int64_t PixelsIn(const PixelRect& r)
+inline std::int64_t PixelsIn(const PixelRect& r)
 {
     return static_cast<std::int64_t>(r.right - r.left) * (r.bottom - r.top);
 }
 
-PixelRect BoxAround(const PixelRect& a, const PixelRect& b)
+inline PixelRect BoxAround(const PixelRect& a, const PixelRect& b)
 {
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
 }
@@ -25,8 +25,9 @@ std::vector<PixelRect> MergedAreas(std::vector<PixelRect> areas)
         areas.pop_back();
         // A merge can bring the grown area within reach of one already kept: take that one
         // back out and try again with the two as one.
+        const std::int64_t pixels = PixelsIn(area);
         const auto partner = std::find_if(merged.begin(), merged.end(), [&](const PixelRect& kept) {
-            return PixelsIn(BoxAround(area, kept)) <= PixelsIn(area) + PixelsIn(kept);
+            return PixelsIn(BoxAround(area, kept)) <= pixels + PixelsIn(kept);
         });
         if (partner == merged.end()) {
             merged.push_back(area);
