@@ -1,5 +1,22 @@
 // The entry point: reads the stored world and the argument text, then runs either the settings
 // dialog or the main window until it closes. The exit code is 0 on every path.
+//
+// What it supplies of a shell (docs/adding-a-shell.md), without the toy: it drives the scene
+// itself through SceneShell (the World menu's check marks, the redraw request).
+//  [x] Clock: GetTickCount (ui/TickCountClock.h).
+//  [x] Loop: the message loop and a 50 ms window timer that ticks the scene (ui/MainWnd.cpp).
+//  [x] Picture: a GDI back buffer, copied onto the window when it paints (render/gdi/).
+//  [x] Size and lost pixels: WM_SIZE, WM_PAINT, WM_DPICHANGED in the plain window.
+//  [x] Pointer: in the plain window the left button drops objects; in the saver a move of five
+//      pixels, the left or right button, or the loss of activation ends it.
+//  [x] Keys: any key ends the saver; the plain window and the preview ignore them.
+//  [x] Options: the screen saver's arguments (/s, /c, /p and the rest, app/CommandLine.cpp) and
+//      the stored world (settings/); the World menu in the plain window.
+//  [x] Ending: the window closed, File > Exit, or the saver's user activity; always status 0.
+// Left out:
+//  [ ] Pictures between ticks: it draws one a tick, 20 a second.
+//  [ ] Digit keys for the worlds, --world and --help: the World menu and the settings dialog
+//      choose the world.
 #include <windows.h>
 
 #include <commctrl.h>

@@ -10,11 +10,15 @@
 #include "scene/NullSceneShell.h"
 #include "scene/Scene.h"
 #include "scene/ShellDefaults.h"
+#include "scene/WorldTable.h"
 #include "toy/Toy.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -68,11 +72,13 @@ struct BusyScene {
     Scene scene;
 };
 
+// Each world's busy scene, made the first time a benchmark draws it.
 const Scene& BusySceneOf(WorldKind world)
 {
-    static const BusyScene cascadium(WorldKind::Cascadium);
-    static const BusyScene pachinko(WorldKind::PachinkoMachine);
-    return world == WorldKind::PachinkoMachine ? pachinko.scene : cascadium.scene;
+    static std::unique_ptr<BusyScene> scenes[WorldCount];
+    std::unique_ptr<BusyScene>& busy = scenes[static_cast<std::size_t>(world)];
+    if (!busy) busy = std::make_unique<BusyScene>(world);
+    return busy->scene;
 }
 
 void ReportScene(benchmark::State& state, const Scene& scene)
@@ -161,15 +167,34 @@ void RenderWindowBetweenTicks(benchmark::State& state, WorldKind world)
 
 }  // namespace
 
-BENCHMARK_CAPTURE(RenderCounting, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RenderCounting, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(RenderCairo, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderCairo, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderAliased, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderAliased, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderWindowFrame, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderWindowFrame, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderWindowBetweenTicks, cascadium, WorldKind::Cascadium)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(RenderWindowBetweenTicks, pachinko, WorldKind::PachinkoMachine)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
+// Every benchmark for every world of the table, named "RenderCairo/pachinko" and so on. The
+// partial redraws run a fixed number of pictures (ten seconds' worth after the simulated minute),
+// so that every run draws the same ones and an instruction count of them repeats exactly.
+int main(int argc, char** argv)
+{
+    using Frame = void (*)(benchmark::State&, WorldKind);
+    const struct {
+        const char* name;
+        Frame frame;
+        benchmark::TimeUnit unit;
+        benchmark::IterationCount pictures;  // 0: as many as the timing needs
+    } benchmarks[] = {
+        {"RenderCounting", RenderCounting, benchmark::kMicrosecond, 0},
+        {"RenderCairo", RenderCairo, benchmark::kMillisecond, 0},
+        {"RenderAliased", RenderAliased, benchmark::kMillisecond, 0},
+        {"RenderWindowFrame", RenderWindowFrame, benchmark::kMillisecond, 10 * 1000 / TickIntervalMs},
+        {"RenderWindowBetweenTicks", RenderWindowBetweenTicks, benchmark::kMillisecond, 10 * 60},
+    };
+    for (const auto& bench : benchmarks) {
+        for (const WorldRow& row : WorldTable) {
+            const std::string name = std::string(bench.name) + "/" + row.shortName;
+            benchmark::internal::Benchmark* registered =
+                benchmark::RegisterBenchmark(name.c_str(), bench.frame, row.kind)->Unit(bench.unit);
+            if (bench.pictures > 0) registered->Iterations(bench.pictures);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -19,6 +19,7 @@ set(render_top_angle "${portable_angle}")
 set(aliased_path "^render/aliased/")
 set(aliased_quoted "${portable_render}|^render/aliased/")
 set(aliased_angle "${portable_angle}")
+# Damage tracking redraws its areas with the aliased surface, which knows nothing of it.
 set(damage_path "^render/damage/")
 set(damage_quoted "${portable_render}|^render/(aliased|damage)/")
 set(damage_angle "${portable_angle}")

@@ -11,6 +11,8 @@
 
 #define IDR_MAIN_MENU 103
 #define IDM_EXIT 104
+/* The main window acts on these commands only: Exit and the worlds. A new world's item takes a
+   free id among them (105 to 112, 115); 117 and 118 are the settings dialog's. */
 #define IDM_FIRST_COMMAND 104
 #define IDM_LAST_COMMAND 116
 #define IDM_WORLD_NEWTONS_CRADLE 113

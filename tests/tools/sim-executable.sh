@@ -93,15 +93,18 @@ trace-roles)
     ;;
 list-worlds)
     # A line per world: a name --world takes, a tab, a name to read. The page's button hint
-    # names one digit key per world.
+    # names one digit key per world; the manual page, whose lists the build makes, describes
+    # each world in words of its own.
     run --list-worlds
     expect_status 0
     [ ! -s "$work/err" ] || fail "wrote to stderr"
+    manual="$(dirname "$0")/../../x11/cascadium.6.in"
     worlds=0
     while IFS=$'\t' read -r world label; do
         worlds=$((worlds + 1))
         [ -n "$label" ] || fail "no name to read for '$world'"
         "$sim" --world "$world" --seconds 0 >/dev/null || fail "--world does not take the listed '$world'"
+        grep -qF "\\(lq$label\\(rq" "$manual" || fail "x11/cascadium.6.in does not describe '$label'"
     done <"$work/out"
     [ "$worlds" -gt 1 ] || fail "$worlds worlds listed"
     keys="keys $(seq -s ', ' 1 "$worlds")"

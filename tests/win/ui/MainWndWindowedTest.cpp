@@ -2,8 +2,11 @@
 #include "tests/win/support/PointerAt.h"
 
 #include "res/ResourceIds.h"
+#include "scene/WorldTable.h"
 
 #include <box2d/box2d.h>
+
+#include <cstddef>
 
 namespace {
 
@@ -165,11 +168,29 @@ TEST_F(WindowedTest, WorldItemsRebuildTheWorldAndMoveTheCheckMark)
     EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Zantrel\\Cascadium", 0, KEY_READ, &key), ERROR_SUCCESS);
 }
 
-TEST_F(WindowedTest, OtherCommandsChangeNothing)
+// As many World items as the table has worlds, each the command of the world at its place: an
+// item the window does not act on would pass the resources' tests and do nothing.
+TEST_F(WindowedTest, EveryWorldItemOnTheMenuSwitchesToTheWorldAtItsPlace)
 {
-    Open(RunModeKind::Windowed, 1);
+    const HWND hwnd = Open(RunModeKind::Windowed, 0);
+    const HMENU worlds = GetSubMenu(GetMenu(hwnd), 1);
+    ASSERT_EQ(GetMenuItemCount(worlds), static_cast<int>(WorldCount));
+    // From the last back, so that every item changes the world shown.
+    for (std::size_t i = WorldCount; i-- > 0;) {
+        const UINT item = GetMenuItemID(worlds, static_cast<int>(i));
+        Send(WM_COMMAND, item);
+        EXPECT_EQ(CurrentWorld, WorldTable[i].kind) << WorldTable[i].shortName;
+        EXPECT_TRUE(IsChecked(hwnd, item)) << WorldTable[i].shortName;
+    }
+}
+
+TEST_F(WindowedTest, CommandsNotOnTheMenuChangeNothing)
+{
+    const HMENU menu = GetMenu(Open(RunModeKind::Windowed, 1));
     const int before = Count();
-    for (WPARAM id : {105, 110, 112, 115, 117, 200, 1}) Send(WM_COMMAND, id);
+    for (WPARAM id = 1; id <= 200; ++id) {
+        if (GetMenuState(menu, static_cast<UINT>(id), MF_BYCOMMAND) == static_cast<UINT>(-1)) Send(WM_COMMAND, id);
+    }
     EXPECT_EQ(CurrentWorld, WorldKind::NewtonsCradle);
     EXPECT_EQ(Count(), before);
     EXPECT_TRUE(StaysOpen());
