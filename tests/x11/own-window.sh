@@ -100,6 +100,21 @@ resize 1000 600
 check "back at 1000x600 it draws the shelves again" wait_for 10 shows_navy "$right_strip" 1000
 kill -0 "$program" 2>/dev/null || finish
 
+# A window wider than the screen, its left part off the screen: the picture holds the part on
+# the screen, not the window's first 1920 columns (the screen right of x = 420 would stay
+# black), and follows the window as it moves (with the first 1920 columns held again the right
+# of the screen would stay black).
+resize 3000 1000
+xdotool windowmove "$window" -1500 0
+wait_for 5 shows_navy 980x1000+420+0 10000
+check "a 3000x1000 window at x = -1500 shows its shelves right of x = 420 ($(count_of 000080) navy)" \
+  at_least "$(count_of 000080)" 10000
+xdotool windowmove "$window" -500 0
+wait_for 5 shows_navy 500x1000+1420+0 10000
+check "moved to x = -500 it shows them right of x = 1420 ($(count_of 000080) navy)" at_least "$(count_of 000080)" 10000
+xdotool windowmove "$window" "$X" "$Y"
+resize 1000 600
+
 titled() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
 xdotool windowfocus --sync "$window"
 xdotool key 2
@@ -167,8 +182,18 @@ check "a _NET_WM_PING carrying WM_DELETE_WINDOW does not end it" [ "$status" = r
 wait_exit "$program" 5
 check "the window manager's close request ends it with status 0 (status $status)" [ "$status" = 0 ]
 
-start_program
+# A shared picture is drawn again only once the server has copied it: with the server stopped,
+# the program waits, one picture's requests sent (had it only flushed them, it would go on
+# drawing into memory the server has yet to read, and its requests would pile up unread).
+start_program --delay 1000
 window=$(wait_window Cascadium 10)
+sleep 1
+queued() { ss -x -p | awk -v server="pid=$xvfb_pid," 'index($0, server) { n += $3 } END { print n + 0 }'; }
+kill -STOP "$xvfb_pid"
+most=0
+for _ in 1 2 3 4 5 6 7 8 9 10; do sleep 0.15; q=$(queued); [ "$q" -gt "$most" ] && most=$q; done
+kill -CONT "$xvfb_pid"
+check "with the server stopped it sends no more than a picture's requests ($most bytes unread)" at_most "$most" 4096
 kill -INT "$program"
 wait_exit "$program" 5
 check "SIGINT ends it with status 0 (status $status)" [ "$status" = 0 ]
@@ -183,8 +208,9 @@ check "a connection killed under it ends it with status 1 and one line (status $
 
 # A server that cannot share this process's memory (one reached over TCP) gets the pixels sent;
 # 16-bit, 8-bit (colour map) and DirectColor (a colour map per channel, -cc 5) visuals get them
-# converted: the shelves show on each.
-for server in "--tcp 1024x768" 1024x768x16 1024x768x8 "1024x768x24 -cc 5"; do
+# converted: the shelves show on each. On 8 bits DirectColor holds 8, 8 and 4 values a channel,
+# and navy is one of the first colours asked for.
+for server in "--tcp 1024x768" 1024x768x16 1024x768x8 "1024x768x24 -cc 5" "1024x768x8 -cc 5"; do
   start_xvfb $server
   start_program
   wait_window Cascadium 10 >/dev/null
@@ -193,5 +219,17 @@ for server in "--tcp 1024x768" 1024x768x16 1024x768x8 "1024x768x24 -cc 5"; do
     at_least "$(count_of 000080 8)" 5000
   kill "$program"
 done
+
+# An 8-bit colour map another program took every free cell of (for a 3-3-2 palette): the shelves
+# take the palette's nearest blue, 0000AA or 000055, not black, the nearest of the program's own.
+start_xvfb 1024x768x8
+coproc FILL { "$X11_TEST_HOST" fill-colours; }
+started+=("$FILL_PID")
+read -r -t 10 _ filled <&"${FILL[0]}"
+start_program
+wait_window Cascadium 10 >/dev/null
+wait_for 5 shows_navy "800x480+$X+$Y" 5000
+check "in a colour map left full ($filled cells taken) the shelves show in the nearest blue ($(count_of 000080 43) pixels)" \
+  at_least "$(count_of 000080 43)" 5000
 
 finish
