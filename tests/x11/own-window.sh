@@ -3,11 +3,13 @@
 # that cannot take it fails. The shelves show, in about 60 pictures a second (one a tick with
 # --delay 50000), and show again where another window covered them; the picture follows the
 # window's size (its width alone too), stays within the screen's size however large the window
-# grows (32767 x 32767), and gives its memory back when the window shrinks. In the cradle a
-# left-button drag drops objects, a right-button one does not. SIGTERM, SIGINT, Escape and the
+# grows (32767 x 32767), gives its memory back when the window shrinks, and holds the part on
+# the screen of a window whose top-left corner is off it, following it as it moves. In the cradle
+# a left-button drag drops objects, a right-button one does not. SIGTERM, SIGINT, Escape and the
 # window manager's close request end it with status 0, and no other message carrying the close
-# request's atom does; a connection killed under it ends it with status 1. The shelves show over
-# TCP (no shared memory) and on 16-bit, 8-bit and DirectColor screens.
+# request's atom does; a connection killed under it ends it with status 1. A stopped server gets
+# no more than a picture's requests. The shelves show over TCP (no shared memory) and on 16-bit,
+# 8-bit and DirectColor screens, on 8-bit DirectColor and in an 8-bit colour map left full.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 
