@@ -2,7 +2,8 @@
 # End to end: cascadium drawing into another program's window, as xscreensaver runs its hacks.
 # With --window-id and with --root plus XSCREENSAVER_WINDOW (white space around it allowed) the
 # picture fills the host's window, follows it when the host makes it larger, and keys there are
-# not ours; destroying the window ends the program with status 0. Plain --root draws on the
+# not ours; destroying the window ends the program with status 0; scrolled past the screen's
+# left edge it shows what lies on the screen. Plain --root draws on the
 # whole root window of a screen wider than tall; an XSCREENSAVER_WINDOW that is no window id
 # gets one line saying so, and the root window. A window id that names no window, or an
 # input-only one, is a bad command line: one line, status 2. No memory for the picture is one
@@ -51,6 +52,18 @@ embedded_run "-window-id in decimal"
 open_host
 XSCREENSAVER_WINDOW=" $host_window " start_program --root
 embedded_run "--root with XSCREENSAVER_WINDOW in spaces"
+
+# The host's window made wider than the screen and scrolled left past its edge: the picture
+# holds the part on the screen, not the window's first 1920 columns.
+open_host 3000 1000
+start_program --window-id "$host_window"
+sleep 1
+xdotool windowmove "$host_window" -1500 0
+wait_for 5 eval 'shoot 980x1000+420+0 && at_least "$(count_of 000080)" 10000'
+check "a host's window scrolled to x = -1500 shows the shelves right of x = 420 ($(count_of 000080) navy)" \
+  at_least "$(count_of 000080)" 10000
+destroy_host
+wait_exit "$program" 5
 
 : >"$work/program.log"
 start_program --root --world pachinko
