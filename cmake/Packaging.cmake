@@ -39,6 +39,8 @@ elseif(CASCADIUM_SHELL STREQUAL x11)
   set(CPACK_GENERATOR DEB)
   # Debian ships programs without their debugging symbols.
   set(CPACK_STRIP_FILES ON)
+  set(CPACK_CASCADIUM_OBJCOPY ${CMAKE_OBJCOPY})
+  set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianStrip.cmake)
   set(CPACK_PACKAGE_VENDOR Zantrel)
   set(CPACK_PACKAGE_CONTACT "Zantrel")
   set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Two-dimensional physics worlds as an xscreensaver hack")

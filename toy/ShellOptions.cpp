@@ -40,7 +40,7 @@ std::string ParseShellOptions(const std::vector<std::string>& args, const std::v
             ownOption->apply({});
             continue;
         }
-        if (i + 1 >= args.size()) return args[i] + " needs a value";
+        if (i + 1 >= args.size()) return args[i] + " needs a value (see --help)";
         const std::string& value = args[++i];
         if (!(world ? ApplyWorld(value, options) : ownOption->apply(value)))
             return "bad value '" + Printable(value) + "' for " + args[i - 1] + " (see --help)";

@@ -104,13 +104,15 @@ void Toy::PictureLost()
     m_frameDue = m_drawWhole = true;
 }
 
-std::vector<PixelRect> Toy::DrawFrame(const PixelImage& picture)
+std::vector<PixelRect> Toy::DrawFrame(const PixelImage& picture, PixelPoint origin)
 {
-    if (!FrameDue()) return {};
+    const bool moved = origin.x != m_origin.x || origin.y != m_origin.y;
+    if (!FrameDue() && !moved) return {};
     m_frameDue = false;
-    const bool whole = m_drawWhole;
+    const bool whole = m_drawWhole || moved;
     m_drawWhole = false;
-    return m_redraw.Draw(m_scene, picture, m_viewWidth, m_viewHeight, whole, PosesNow());
+    m_origin = origin;
+    return m_redraw.Draw(m_scene, picture, m_viewWidth, m_viewHeight, whole, PosesNow(), origin);
 }
 
 void Toy::DrawWhole(DrawSurface& surface)

@@ -63,11 +63,11 @@ public:
     // True when the scene moved or the picture needs drawing since the last DrawFrame; always
     // between ticks, where every moment places the bodies anew.
     bool FrameDue() const { return m_frameDue || m_history; }
-    // Draws the due frame into the picture, which holds the view's top-left corner and may be
-    // smaller than the view (a window larger than the screen keeps only what can be seen).
-    // Returns the areas of the picture the shell must show, possibly none; the whole picture
-    // after Resize or PictureLost.
-    std::vector<PixelRect> DrawFrame(const PixelImage& picture);
+    // Draws the due frame into the picture, which holds the part of the view from `origin` on
+    // and may be smaller than the view (a window larger than the screen keeps only what can be
+    // seen). Returns the areas of the picture, in its own pixels, the shell must show, possibly
+    // none; the whole picture after Resize or PictureLost, or when the origin moved.
+    std::vector<PixelRect> DrawFrame(const PixelImage& picture, PixelPoint origin = {0, 0});
     // Draws the picture DrawFrame would draw now, whole, onto any surface.
     void DrawWhole(DrawSurface& surface);
 
@@ -91,6 +91,7 @@ private:
     bool m_dragging = false;
     bool m_frameDue = true;
     bool m_drawWhole = true;
+    PixelPoint m_origin{0, 0};  // of the picture drawn last
     PartialRedraw m_redraw;
     // The steps recorded for pictures between ticks; none for one picture a tick.
     std::unique_ptr<StepHistory> m_history;

@@ -20,7 +20,7 @@ Outcome DrainEvents(Display* display, SceneWindow& window)
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
-        if (!window.Handle(event)) return Outcome::Ended;
+        if (!window.Handle(event)) return window.Failed() ? Outcome::Failed : Outcome::Ended;
     }
     const auto error = TakeXError();
     if (!error) return Outcome::Running;
@@ -34,6 +34,7 @@ Outcome DrainEvents(Display* display, SceneWindow& window)
 
 int RunEventLoop(Display* display, SceneWindow& window, const SignalFd& signals)
 {
+    if (window.Failed()) return 1;
     for (;;) {
         Outcome outcome = DrainEvents(display, window);
         if (outcome == Outcome::Running) {

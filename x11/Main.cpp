@@ -60,14 +60,12 @@ int main(int argc, char** argv)
     }
     InstallXErrorHandlers();
 
-    const auto target = OpenTarget(display.Get(), options);
-    if (!target) {
-        // A window that is gone before the first picture was never one to draw in: the id the
-        // command line or XSCREENSAVER_WINDOW gave is wrong, as a bad option is.
-        std::fputs("cascadium: the window to draw in does not exist\n", stderr);
+    const TargetResult opened = OpenTarget(display.Get(), options);
+    if (!opened.error.empty()) {
+        std::fprintf(stderr, "cascadium: %s\n", opened.error.c_str());
         return 2;
     }
     const SteadyClock clock;
-    SceneWindow window(display.Get(), *target, options.shell.world, clock, options.delayUs);
+    SceneWindow window(display.Get(), opened.target, options.shell.world, clock, options.delayUs);
     return RunEventLoop(display.Get(), window, signals);
 }

@@ -16,8 +16,9 @@ std::string Usage()
              "  --delay US        microseconds between pictures (default "
            + std::to_string(DefaultDelayUs)
            + ", about 60 a second);\n"
-             "                    50000 or more: one picture a tick, 20 a second\n"
-             "  --help            show this text\n"
+             "                    under 1000 counts as 1000, 50000 or more gives one picture a\n"
+             "                    tick, 20 a second\n"
+             "  --help, -h        show this text\n"
              "\n"
              "Without --root or --window-id it opens a window of its own: drag with the left button to\n"
              "drop objects, keys "

@@ -53,14 +53,20 @@ bool SceneWindow::Handle(const XEvent& event)
 {
     switch (event.type) {
     case Expose:
-        if (event.xexpose.count == 0) m_toy.PictureLost();
+        // A window whose parent moved is told nothing else: what it shows may lie elsewhere on
+        // the screen now.
+        if (event.xexpose.count == 0) {
+            m_buffer.FollowWindow();
+            m_toy.PictureLost();
+        }
         return true;
     case ConfigureNotify:
         if (event.xconfigure.window == m_target.window) {
             m_buffer.Resize(event.xconfigure.width, event.xconfigure.height);
+            m_buffer.FollowWindow();
             m_toy.Resize(m_buffer.Width(), m_buffer.Height());
         }
-        return true;
+        return !Failed();
     case DestroyNotify:
         return event.xdestroywindow.window != m_target.window;
     case ClientMessage:
@@ -111,6 +117,6 @@ void SceneWindow::PaintIfDue()
     } else if (!m_toy.FrameDue()) {
         return;
     }
-    const std::vector<PixelRect> areas = m_toy.DrawFrame(m_buffer.Pixels());
+    const std::vector<PixelRect> areas = m_toy.DrawFrame(m_buffer.Pixels(), m_buffer.Origin());
     if (!areas.empty()) m_buffer.Show(areas);
 }

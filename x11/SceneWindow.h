@@ -21,8 +21,11 @@ public:
     SceneWindow(Display* display, const TargetWindow& target, WorldKind world, const Clock& clock,
                 std::uint32_t delayUs);
 
-    // False when the event ends the program (the window closed or destroyed, q or Escape).
+    // False when the event ends the program (the window closed or destroyed, q or Escape, or
+    // no memory for the picture the window's new size needs: see Failed).
     bool Handle(const XEvent& event);
+    // True when there is no picture to draw on, for want of memory: the program has failed.
+    bool Failed() const { return !m_buffer.HasPicture(); }
     // Runs the tick when it is due.
     void TickIfDue() { m_toy.TickIfDue(); }
     // Milliseconds until the next tick or picture is due; 0 when one is due now.

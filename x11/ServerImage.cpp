@@ -72,7 +72,7 @@ void ServerImage::MakePlain(Visual* visual, int depth, int width, int height)
     m_image = image;
 }
 
-void ServerImage::Put(Drawable drawable, GC gc, const std::vector<PixelRect>& areas) const
+void ServerImage::Put(Drawable drawable, GC gc, const std::vector<PixelRect>& areas, PixelPoint at) const
 {
     if (areas.empty()) return;
     if (!m_shared) {
@@ -80,7 +80,7 @@ void ServerImage::Put(Drawable drawable, GC gc, const std::vector<PixelRect>& ar
         // shared image the window had before would hide them.
         XSetClipMask(m_display, gc, None);
         for (const PixelRect& a : areas)
-            XPutImage(m_display, drawable, gc, m_image, a.left, a.top, a.left, a.top,
+            XPutImage(m_display, drawable, gc, m_image, a.left, a.top, a.left + at.x, a.top + at.y,
                       static_cast<unsigned>(a.right - a.left), static_cast<unsigned>(a.bottom - a.top));
         return;
     }
@@ -97,8 +97,8 @@ void ServerImage::Put(Drawable drawable, GC gc, const std::vector<PixelRect>& ar
     for (const PixelRect& a : areas)
         box = {std::min(box.left, a.left), std::min(box.top, a.top), std::max(box.right, a.right),
                std::max(box.bottom, a.bottom)};
-    XSetClipRectangles(m_display, gc, 0, 0, clip.data(), static_cast<int>(clip.size()), YXBanded);
-    XShmPutImage(m_display, drawable, gc, m_image, box.left, box.top, box.left, box.top,
+    XSetClipRectangles(m_display, gc, at.x, at.y, clip.data(), static_cast<int>(clip.size()), YXBanded);
+    XShmPutImage(m_display, drawable, gc, m_image, box.left, box.top, box.left + at.x, box.top + at.y,
                  static_cast<unsigned>(box.right - box.left), static_cast<unsigned>(box.bottom - box.top), False);
 }
 

@@ -25,9 +25,10 @@ public:
     // The image, or null when not even one in process memory could be made.
     XImage* Get() const { return m_image; }
 
-    // Copies these areas of the image onto the same places of `drawable`. A shared image must
-    // not be written again until the server has read it: call Finish before drawing on it.
-    void Put(Drawable drawable, GC gc, const std::vector<PixelRect>& areas) const;
+    // Copies these areas of the image onto `drawable`, each moved by `at` (where the image's
+    // top-left pixel goes). A shared image must not be written again until the server has read
+    // it: call Finish before drawing on it.
+    void Put(Drawable drawable, GC gc, const std::vector<PixelRect>& areas, PixelPoint at) const;
     // Waits until the server has carried out every copy sent.
     void Finish() const;
 

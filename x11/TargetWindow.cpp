@@ -1,9 +1,10 @@
 #include "x11/TargetWindow.h"
 
+#include "toy/PrintableArgument.h"
 #include "x11/OwnWindow.h"
 
+#include <cstdio>
 #include <cstdlib>
-#include <string>
 
 namespace {
 
@@ -23,15 +24,20 @@ std::string Trimmed(const char* text)
 Window ScreenSaverWindow(Display* display)
 {
     const char* named = std::getenv("XSCREENSAVER_WINDOW");
+    if (!named) return DefaultRootWindow(display);
     unsigned long id = 0;
-    return named && ParseWindowId(Trimmed(named), id) ? id : DefaultRootWindow(display);
+    if (ParseWindowId(Trimmed(named), id)) return id;
+    std::fprintf(stderr, "cascadium: XSCREENSAVER_WINDOW '%s' is not a window id; drawing on the root window\n",
+                 Printable(named).c_str());
+    return DefaultRootWindow(display);
 }
 
 }  // namespace
 
-std::optional<TargetWindow> OpenTarget(Display* display, const Options& options)
+TargetResult OpenTarget(Display* display, const Options& options)
 {
-    TargetWindow target;
+    TargetResult result;
+    TargetWindow& target = result.target;
     switch (options.target) {
     case Target::OwnWindow:
         target.window = CreateOwnWindow(display, options.shell.world);
@@ -46,8 +52,18 @@ std::optional<TargetWindow> OpenTarget(Display* display, const Options& options)
     }
 
     XWindowAttributes attributes{};
-    if (XGetWindowAttributes(display, target.window, &attributes) == 0) return std::nullopt;
+    // A window that is gone before the first picture was never one to draw in: the id the
+    // command line or XSCREENSAVER_WINDOW gave is wrong, as a bad option is.
+    if (XGetWindowAttributes(display, target.window, &attributes) == 0) {
+        result.error = "the window to draw in does not exist";
+        return result;
+    }
+    if (attributes.c_class == InputOnly) {
+        result.error = "the window to draw in is an input-only window, which nothing can be drawn in";
+        return result;
+    }
     if (!target.own) XSelectInput(display, target.window, ForeignWindowEvents);
+    target.root = attributes.root;
     target.visual = attributes.visual;
     target.depth = attributes.depth;
     target.colormap = attributes.colormap;
@@ -55,5 +71,5 @@ std::optional<TargetWindow> OpenTarget(Display* display, const Options& options)
     target.height = attributes.height;
     target.screenWidth = WidthOfScreen(attributes.screen);
     target.screenHeight = HeightOfScreen(attributes.screen);
-    return target;
+    return result;
 }

@@ -17,10 +17,10 @@
 // this process (in memory shared with the server when it offers MIT-SHM): the server then only
 // copies pixels, where drawing on a server pixmap had it rasterise every shape's full extent.
 //
-// The picture holds the window's top-left corner, at most as large as the screen in each
-// direction: no more of a window can be seen at once, and a window can be far larger than
-// the screen (up to 32767 pixels a side, 4 GB of picture). The scene stays mapped to the whole
-// window.
+// The picture is at most as large as the screen in each direction: no more of a window can be
+// seen at once, and a window can be far larger than the screen (up to 32767 pixels a side, 4 GB
+// of picture). It holds the part of the window that lies on the screen, from the window's
+// top-left corner on when that is on the screen. The scene stays mapped to the whole window.
 class WindowBuffer {
 public:
     WindowBuffer(Display* display, const TargetWindow& target);
@@ -31,11 +31,17 @@ public:
     WindowBuffer& operator=(const WindowBuffer&) = delete;
 
     // The window is now width x height. When that changes the picture's size, the old picture
-    // is let go (its memory returns to the system) and a new one made.
+    // is let go (its memory returns to the system) and a new one made; when that cannot be, one
+    // line says so and HasPicture turns false.
     void Resize(int width, int height);
+    // Asks the server where the window now lies on the screen and moves the part of the window
+    // the picture holds with it.
+    void FollowWindow();
 
-    // The picture's pixels, to draw on (none when it could not be made).
+    bool HasPicture() const { return m_picture.data != nullptr; }
+    // The picture's pixels, to draw on, and the window's pixel its top-left one shows.
     PixelImage Pixels() const { return m_picture; }
+    PixelPoint Origin() const { return m_origin; }
     // Copies these areas of the picture, as drawn since Pixels, onto the window.
     void Show(const std::vector<PixelRect>& areas);
 
@@ -45,6 +51,7 @@ public:
 
 private:
     void MakePicture(int width, int height);
+    void PlacePicture();
 
     Display* m_display;
     TargetWindow m_target;
@@ -54,4 +61,6 @@ private:
     // The picture when the image holds pixels in another format; empty when it is the image.
     std::vector<std::uint32_t> m_converted;
     PixelImage m_picture{nullptr, 0, 0, 0};
+    PixelPoint m_onScreen{0, 0};  // where the window's top-left corner lies on the screen
+    PixelPoint m_origin{0, 0};
 };

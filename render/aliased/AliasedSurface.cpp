@@ -57,17 +57,18 @@ PixelRect BoundsOf(const PixelPoint* points, int count)
 
 }  // namespace
 
-AliasedSurface::AliasedSurface(const PixelImage& image)
+AliasedSurface::AliasedSurface(const PixelImage& image, PixelPoint origin)
     : m_image(image),
-      m_bands(ClipBands({{0, 0, image.width, image.height}}))
+      m_origin(origin),
+      m_bands(ClipBands({{origin.x, origin.y, origin.x + image.width, origin.y + image.height}}))
 {}
 
 void AliasedSurface::ClipTo(const std::vector<PixelRect>& areas)
 {
     std::vector<PixelRect> inside;
     for (const PixelRect& a : areas)
-        inside.push_back({std::max(a.left, 0), std::max(a.top, 0), std::min(a.right, m_image.width),
-                          std::min(a.bottom, m_image.height)});
+        inside.push_back({std::max(a.left, m_origin.x), std::max(a.top, m_origin.y),
+                          std::min(a.right, m_origin.x + m_image.width), std::min(a.bottom, m_origin.y + m_image.height)});
     m_bands = ClipBands(inside);
 }
 
@@ -91,10 +92,10 @@ void AliasedSurface::EachRow(const PixelRect& bounds, Row row)
 inline void AliasedSurface::Fill(int y, Span span, std::uint32_t pixel)
 {
     if (span.left >= span.right) return;
-    auto* row = reinterpret_cast<std::uint32_t*>(m_image.data + static_cast<std::ptrdiff_t>(y) * m_image.stride);
+    auto* row = reinterpret_cast<std::uint32_t*>(m_image.data + static_cast<std::ptrdiff_t>(y - m_origin.y) * m_image.stride);
     for (const Span* run = m_runs; run != m_runsEnd && run->left < span.right; ++run) {
         const Span part = Meet(span, *run);
-        if (part.left < part.right) FillPixels(row + part.left, part.right - part.left, pixel);
+        if (part.left < part.right) FillPixels(row + (part.left - m_origin.x), part.right - part.left, pixel);
     }
 }
 

@@ -15,7 +15,9 @@
 // CairoSurface.
 class AliasedSurface final : public DrawSurface {
 public:
-    explicit AliasedSurface(const PixelImage& image);
+    // The image holds the part of the view from `origin` on: the view's pixel (x, y) is the
+    // image's (x - origin.x, y - origin.y), and nothing is drawn beyond the image.
+    explicit AliasedSurface(const PixelImage& image, PixelPoint origin = {0, 0});
 
     // Confines all that follows, the clearing included, to these areas: the rest of the
     // picture keeps its pixels, and a shape outside them costs next to nothing.
@@ -39,6 +41,7 @@ private:
     void Line(PixelPoint from, PixelPoint to);
 
     PixelImage m_image;
+    PixelPoint m_origin;
     std::vector<ClipBand> m_bands;
     // The runs of the row being drawn's band that the shape's bounds can reach: those left of
     // the bounds are never looked at again.

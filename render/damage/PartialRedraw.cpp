@@ -10,13 +10,13 @@
 
 namespace {
 
-// The parts of the areas inside the picture; an entry's box can reach past its edges.
-std::vector<PixelRect> WithinPicture(const std::vector<PixelRect>& areas, const PixelImage& picture)
+// The parts of the areas inside `bounds`; an entry's box can reach past the picture's edges.
+std::vector<PixelRect> Within(const std::vector<PixelRect>& areas, const PixelRect& bounds)
 {
     std::vector<PixelRect> inside;
     for (const PixelRect& a : areas) {
-        const PixelRect part{std::max(a.left, 0), std::max(a.top, 0), std::min(a.right, picture.width),
-                             std::min(a.bottom, picture.height)};
+        const PixelRect part{std::max(a.left, bounds.left), std::max(a.top, bounds.top),
+                             std::min(a.right, bounds.right), std::min(a.bottom, bounds.bottom)};
         if (part.left < part.right && part.top < part.bottom) inside.push_back(part);
     }
     return inside;
@@ -25,16 +25,18 @@ std::vector<PixelRect> WithinPicture(const std::vector<PixelRect>& areas, const 
 }  // namespace
 
 std::vector<PixelRect> PartialRedraw::Draw(const Scene& scene, const PixelImage& picture, int viewWidth, int viewHeight,
-                                           bool whole, const PoseSource& poses)
+                                           bool whole, const PoseSource& poses, PixelPoint origin)
 {
     RenderScene(scene, viewWidth, viewHeight, m_next, poses);
     std::swap(m_shown, m_next);
-    std::vector<PixelRect> areas{{0, 0, picture.width, picture.height}};
+    const PixelRect held{origin.x, origin.y, origin.x + picture.width, origin.y + picture.height};
+    std::vector<PixelRect> areas{held};
     if (!whole) areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
-    areas = MergedAreas(WithinPicture(areas, picture));
+    areas = MergedAreas(Within(areas, held));
     if (areas.empty()) return areas;
-    AliasedSurface surface(picture);
+    AliasedSurface surface(picture, origin);
     surface.ClipTo(areas);
     RenderScene(scene, viewWidth, viewHeight, surface, poses);
+    for (PixelRect& a : areas) a = {a.left - origin.x, a.top - origin.y, a.right - origin.x, a.bottom - origin.y};
     return areas;
 }

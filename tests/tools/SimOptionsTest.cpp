@@ -47,6 +47,36 @@ TEST(SimOptions, DefaultsAndEveryOption)
     EXPECT_NE(SimUsage().find("1.." + std::to_string(Scene::MaxCatchUpMs)), std::string::npos);
 }
 
+// The whole text, as a user reads it: the world list and the tick's limit come from elsewhere.
+TEST(SimOptions, HelpIsTheWholeTextAUserReads)
+{
+    EXPECT_EQ(SimUsage(),
+              "usage: cascadium-sim [options]\n"
+              "Runs one Cascadium world headless on a simulated clock: no window, no real time.\n"
+              "\n"
+              "  --world NAME     cascadium, cradle or pachinko (default cascadium)\n"
+              "  --seed N         seed of the random generator, 0..4294967295\n"
+              "                   (default: the first clock reading, as the program seeds itself)\n"
+              "  --seconds S      simulated wall clock to run, 0..31536000, to the nearest\n"
+              "                   millisecond (default 10)\n"
+              "  --tick-ms M      timer interval in milliseconds, 1..2000 (default 50): a tick makes\n"
+              "                   up at most 2000 ms of missed clock, so a longer one would lose time\n"
+              "  --start-ms T     first clock reading, 0..4294967295; a value near 4294967295\n"
+              "                   exercises the wrap of the tick counter (default: milliseconds since boot)\n"
+              "  --trace          print one JSON line for every entry created and removed\n"
+              "  --png FILE       write the last frame as a PNG picture\n"
+              "  --frames DIR     write one PNG per tick, DIR/frame-0000.png, ... (DIR must exist)\n"
+              "  --size WxH       picture size in pixels (default 800x480)\n"
+              "  --list-worlds    print each world on a line of its own, in world order: its\n"
+              "                   --world name, a tab and the name a person reads; then exit\n"
+              "  --help           show this text\n"
+              "\n"
+              "Ends with one JSON summary line: ticks, steps, live entries, population, bodies,\n"
+              "records and springs ever allocated, and the peaks of live entries and population.\n"
+              "Shows its progress on stderr when that is a terminal. Exits with 2 on a bad command\n"
+              "line, with 1 when a picture or standard output cannot be written.\n");
+}
+
 TEST(SimOptions, SecondsAreRoundedToTheNearestMillisecond)
 {
     // 16.15 * 1000 is 16149.999...: truncating lost a millisecond for 741 of these values.

@@ -26,12 +26,18 @@ struct Harness {
     }
 
     // Moves the clock a millisecond at a time for `ms`, running each tick when due as a shell's
-    // loop does, and calls `picture` `rate` times a second.
+    // loop does (or `lateMs` after, round in turn, as a loaded machine runs them), and calls
+    // `picture` `rate` times a second.
     void Run(std::uint32_t ms, int rate, const std::function<void()>& picture)
     {
         for (std::uint32_t t = 1; t <= ms; ++t) {
             clock.Advance(1);
-            toy.TickIfDue();
+            waited = toy.MsUntilTick() == 0 ? waited + 1 : 0;
+            if (lateMs.empty() || waited > lateMs[ticks % lateMs.size()]) {
+                toy.TickIfDue();
+                ticks += waited > 0 ? 1 : 0;
+                waited = 0;
+            }
             if (t * rate / 1000 != (t - 1) * rate / 1000) picture();
         }
     }
@@ -45,14 +51,20 @@ struct Harness {
         return *toy.GetScene().LastObject();
     }
 
-    // Where the picture drawn now shows the centre of the entry's box or disc, in world units.
-    b2Vec2 Shown(const SceneObject& entry)
+    // The entry's box or disc in the picture drawn now.
+    RecordingSurface::Shape ShapeShown(const SceneObject& entry)
     {
         RecordingSurface surface;
         toy.DrawWhole(surface);
         std::size_t index = 0;
         for (const SceneObject* e = toy.GetScene().FirstObject(); e != &entry; e = e->next) ++index;
-        const RecordingSurface::Shape& shape = surface.entries.at(index).shapes.at(0);
+        return surface.entries.at(index).shapes.at(0);
+    }
+
+    // Where the picture drawn now shows the centre of the entry's box or disc, in world units.
+    b2Vec2 Shown(const SceneObject& entry)
+    {
+        const RecordingSurface::Shape shape = ShapeShown(entry);
         const PixelRect& b = shape.box;
         b2Vec2 centre(static_cast<float>(b.left + b.right) / 2.0f, static_cast<float>(b.top + b.bottom) / 2.0f);
         if (shape.kind == RecordingSurface::Call::Polygon) {
@@ -63,8 +75,20 @@ struct Harness {
         return {(centre.x - TallWidth / 2) / PixelsPerUnit, (TallHeight - centre.y) / PixelsPerUnit};
     }
 
+    // The world angle of the first edge of the entry's box as the picture drawn now shows it.
+    float ShownAngle(const SceneObject& entry)
+    {
+        const RecordingSurface::Shape shape = ShapeShown(entry);
+        const PixelPoint a = shape.points.at(0);
+        const PixelPoint b = shape.points.at(1);
+        return std::atan2(static_cast<float>(a.y - b.y), static_cast<float>(b.x - a.x));
+    }
+
     ManualClock clock;
     Toy toy;
+    std::vector<std::uint32_t> lateMs;  // none: every tick on time
+    std::size_t ticks = 0;
+    std::uint32_t waited = 0;  // since the tick was due
 };
 
 // The entries of `b` drawn first in `a`, with the same shapes at the same pixels.
@@ -94,22 +118,48 @@ float FreeFallHeight(float y0, int n)
 struct FallCase {
     std::uint32_t start;
     int picturesPerSecond;
+    // How late the ticks come, round in turn: never more than a step later than the one before.
+    std::vector<std::uint32_t> lateMs;
 };
+
+// A box that spins as it falls, at a step's turn of this many radians every step.
+constexpr float TurnPerStep = 0.05f;
+
+// How far the angle `a` lies from `b`, within the quarter turn a box looks the same after.
+float QuarterTurnApart(float a, float b)
+{
+    const float quarter = b2_pi / 2.0f;
+    return std::abs(std::remainder(a - b, quarter));
+}
 
 TEST(PicturesTest, AFallingBodyLiesBetweenItsStepStatesAndSpeedsUpEvenlyThroughFourStepTicks)
 {
-    const FallCase cases[] = {{1000, 60}, {1000, 144}, {0xFFFFFFFFu - 1500, 60}};
+    const FallCase cases[] = {{1000, 60, {}},
+                              {1000, 144, {}},
+                              {0xFFFFFFFFu - 1500, 60, {}},
+                              {1000, 60, {10, 25, 40, 30, 20}}};
     for (const FallCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "start " << c.start << ", " << c.picturesPerSecond << " pictures a second");
+        SCOPED_TRACE(testing::Message() << "start " << c.start << ", " << c.picturesPerSecond << " pictures a second, "
+                                        << c.lateMs.size() << " late ticks in turn");
         // Far right of the cradle's frame, nothing is in its way.
         Harness h(c.start, WorldKind::NewtonsCradle, Pictures::BetweenTicks);
+        h.lateMs = c.lateMs;
         h.Run(30, 1, [] {});
         const SceneObject& drop = h.Drop(100.0f, 25.0f);
+        drop.body->SetAngularVelocity(TurnPerStep * 60.0f);
         const std::uint32_t linked = h.toy.GetScene().NextStepTime();
         EXPECT_NEAR(h.Shown(drop).y, 25.0f, 1e-3f) << "shown at the pointer at once";
+        const float firstAngle = h.ShownAngle(drop);
 
         std::vector<std::pair<std::uint32_t, float>> shown;
-        h.Run(3000, c.picturesPerSecond, [&] { shown.emplace_back(h.clock.Now(), h.Shown(drop).y); });
+        float worstTurn = 0.0f;  // how far the angle lay from a turn as even as the clock
+        h.Run(3000, c.picturesPerSecond, [&] {
+            shown.emplace_back(h.clock.Now(), h.Shown(drop).y);
+            const auto since = static_cast<float>(std::max<std::int32_t>(h.clock.Now() - ShowBehindMs - linked, 0));
+            worstTurn = std::max(worstTurn,
+                                 QuarterTurnApart(h.ShownAngle(drop), firstAngle + TurnPerStep * since / Scene::StepPeriodMs));
+        });
+        EXPECT_LT(worstTurn, 2e-3f) << "the turn goes on evenly between the steps, as the glide does";
         for (const auto& [now, y] : shown) {
             const std::int32_t since = static_cast<std::int32_t>(now - ShowBehindMs - linked);
             const int step = since <= 0 ? 0 : since / static_cast<int>(Scene::StepPeriodMs);

@@ -65,8 +65,8 @@ TEST(ShellOptionsTest, EveryFaultIsOneLineWithTheArgumentShownEscaped)
         std::string error;
     } rows[] = {
         {{"--world", "Pachinko"}, "bad value 'Pachinko' for --world (see --help)"},
-        {{"--world"}, "--world needs a value"},
-        {{"-number"}, "-number needs a value"},
+        {{"--world"}, "--world needs a value (see --help)"},
+        {{"-number"}, "-number needs a value (see --help)"},
         {{"--number", "12ab"}, "bad value '12ab' for --number (see --help)"},
         {{"--fps"}, "unknown option '--fps' (see --help)"},
         {{"root"}, "unknown option 'root' (see --help)"},
@@ -95,6 +95,7 @@ TEST(ShellOptionsTest, ErrorLinesShowControlBytesAndBrokenUtf8EscapedAndLongArgu
         {"\xff\xc3(\xe2\x82", "\\xff\\xc3(\\xe2\\x82"},  // stray, broken and cut-off sequences
         {"\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80",
          "\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80"},  // overlong, surrogate, too large
+        {"\xe0\x9f\xbf", "\\xe0\\x9f\\xbf"},  // overlong after E0: U+07FF in three bytes
         {sixty, sixty},
         {sixty + "7", sixty + "..."},
         {std::string(59, '7') + "\x1b", std::string(59, '7') + "..."},  // an escape is never split

@@ -68,7 +68,8 @@ TEST(OptionsTest, TheCommonOptionsComeWithTheShellsOwn)
     EXPECT_EQ(r.options.target, Target::Root);
     EXPECT_EQ(r.options.shell.world, WorldKind::NewtonsCradle);
     EXPECT_TRUE(r.options.shell.help);
-    EXPECT_EQ(Parse({"-window-id"}).error, "-window-id needs a value");
+    EXPECT_EQ(Parse({"-window-id"}).error, "-window-id needs a value (see --help)");
+    EXPECT_EQ(Parse({"--delay"}).error, "--delay needs a value (see --help)");
     EXPECT_EQ(Parse({"--window-id", std::string(100000, '9')}).error,
               "bad value '" + std::string(60, '9') + "...' for --window-id (see --help)");
 }
@@ -82,6 +83,27 @@ TEST(OptionsTest, DelayIsMicrosecondsInDecimalDigitsFromZeroToTheLargest32BitVal
     for (const char* bad : {"", "4294967296", "-1", "+1", "1e4", "0x10", " 5"})
         EXPECT_EQ(Parse({"--delay", bad}).error, std::string("bad value '") + bad + "' for --delay (see --help)")
             << bad;
+}
+
+// The whole text, as a user reads it: the world and key lists come from the world table and
+// would change there unseen.
+TEST(OptionsTest, HelpIsTheWholeTextAUserReads)
+{
+    EXPECT_EQ(Usage(),
+              "usage: cascadium [options]\n"
+              "A small two-dimensional physics world, for the desktop and as an xscreensaver hack.\n"
+              "\n"
+              "  --world NAME      cascadium, cradle or pachinko (default cascadium)\n"
+              "  --root            draw on the window named by XSCREENSAVER_WINDOW, else the root window\n"
+              "  --window-id ID    draw into that window (decimal or 0x hexadecimal)\n"
+              "  --delay US        microseconds between pictures (default 16666, about 60 a second);\n"
+              "                    under 1000 counts as 1000, 50000 or more gives one picture a\n"
+              "                    tick, 20 a second\n"
+              "  --help, -h        show this text\n"
+              "\n"
+              "Without --root or --window-id it opens a window of its own: drag with the left button to\n"
+              "drop objects, keys 1, 2 and 3 switch worlds, q or Escape ends it.\n"
+              "Every option may be spelt with one dash as well (-root, -window-id ID).\n");
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 # End to end: cascadium drawing into another program's window, as xscreensaver runs its hacks.
 # With --window-id and with --root plus XSCREENSAVER_WINDOW (white space around it allowed) the
 # picture fills the host's window, follows it when the host makes it larger, and keys there are
-# not ours; destroying the window ends the program with status 0. Plain --root draws on the
-# whole root window of a screen wider than tall. A window id that names no window is a bad
-# command line: one line, status 2.
+# not ours; destroying the window ends the program with status 0; scrolled past the screen's
+# left edge it shows what lies on the screen. Plain --root draws on the
+# whole root window of a screen wider than tall; an XSCREENSAVER_WINDOW that is no window id
+# gets one line saying so, and the root window. A window id that names no window, or an
+# input-only one, is a bad command line: one line, status 2. No memory for the picture is one
+# line and status 1.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 start_xvfb 1920x1080
@@ -50,6 +53,19 @@ open_host
 XSCREENSAVER_WINDOW=" $host_window " start_program --root
 embedded_run "--root with XSCREENSAVER_WINDOW in spaces"
 
+# The host's window made wider than the screen and scrolled left past its edge: the picture
+# holds the part on the screen, not the window's first 1920 columns.
+open_host 3000 1000
+start_program --window-id "$host_window"
+sleep 1
+xdotool windowmove "$host_window" -1500 0
+wait_for 5 eval 'shoot 980x1000+420+0 && at_least "$(count_of 000080)" 10000'
+check "a host's window scrolled to x = -1500 shows the shelves right of x = 420 ($(count_of 000080) navy)" \
+  at_least "$(count_of 000080)" 10000
+destroy_host
+wait_exit "$program" 5
+
+: >"$work/program.log"
 start_program --root --world pachinko
 sleep 1.5
 shoot 1920x1080+0+0
@@ -60,10 +76,35 @@ check "plain --root draws on the root window (navy $pins, $(count_of 000080) of 
 kill -HUP "$program"
 wait_exit "$program" 5
 check "SIGHUP ends it with status 0 (status $status)" [ "$status" = 0 ]
+check "plain --root says nothing" [ ! -s "$work/program.log" ]
+for named in garbage 0x0 ""; do
+  : >"$work/program.log"
+  XSCREENSAVER_WINDOW=$named start_program --root
+  wait_for 5 grep -q . "$work/program.log"
+  kill "$program"
+  check "XSCREENSAVER_WINDOW='$named' says so in one line ($(head -c 100 "$work/program.log"))" \
+    [ "$(cat "$work/program.log")" = "cascadium: XSCREENSAVER_WINDOW '$named' is not a window id; drawing on the root window" ]
+done
 
 start_program --window-id 0x7fffff0
 wait_exit "$program" 5
 check "a window id that names no window ends it with status 2 and one line (status $status)" \
   eval "[ $status = 2 ] && [ \"\$(tail -n 1 '$work/program.log')\" = 'cascadium: the window to draw in does not exist' ]"
+open_host 640 400 input-only
+start_program --window-id "$host_window"
+wait_exit "$program" 5
+check "an input-only window ends it with status 2 and one line (status $status)" \
+  eval "[ $status = 2 ] && [ \"\$(tail -n 1 '$work/program.log')\" = 'cascadium: the window to draw in is an input-only window, which nothing can be drawn in' ]"
+destroy_host
+
+# The sanitizers' shadow memory takes more address space than any limit leaves.
+if ! ldd "$CASCADIUM" | grep -q libasan; then
+  start_xvfb 8192x8192
+  (ulimit -v 250000; exec "$CASCADIUM" --root) >"$work/memory.log" 2>&1 &
+  started+=($!)
+  wait_exit $! 10
+  check "with no memory for an 8192x8192 picture it ends with status 1 and one line (status $status: $(head -c 100 "$work/memory.log"))" \
+    eval "[ $status = 1 ] && [ \"\$(cat '$work/memory.log')\" = 'cascadium: no memory for a picture of 8192x8192 pixels' ]"
+fi
 
 finish

@@ -3,11 +3,13 @@
 # that cannot take it fails. The shelves show, in about 60 pictures a second (one a tick with
 # --delay 50000), and show again where another window covered them; the picture follows the
 # window's size (its width alone too), stays within the screen's size however large the window
-# grows (32767 x 32767), and gives its memory back when the window shrinks. In the cradle a
-# left-button drag drops objects, a right-button one does not. SIGTERM, SIGINT, Escape and the
+# grows (32767 x 32767), gives its memory back when the window shrinks, and holds the part on
+# the screen of a window whose top-left corner is off it, following it as it moves. In the cradle
+# a left-button drag drops objects, a right-button one does not. SIGTERM, SIGINT, Escape and the
 # window manager's close request end it with status 0, and no other message carrying the close
-# request's atom does; a connection killed under it ends it with status 1. The shelves show over
-# TCP (no shared memory) and on 16-bit, 8-bit and DirectColor screens.
+# request's atom does; a connection killed under it ends it with status 1. A stopped server gets
+# no more than a picture's requests. The shelves show over TCP (no shared memory) and on 16-bit,
+# 8-bit and DirectColor screens, on 8-bit DirectColor and in an 8-bit colour map left full.
 source "$(dirname "${BASH_SOURCE[0]}")/x11-test-lib.bash"
 : "${X11_TEST_HOST:?the test host program}"
 
@@ -100,6 +102,21 @@ resize 1000 600
 check "back at 1000x600 it draws the shelves again" wait_for 10 shows_navy "$right_strip" 1000
 kill -0 "$program" 2>/dev/null || finish
 
+# A window wider than the screen, its left part off the screen: the picture holds the part on
+# the screen, not the window's first 1920 columns (the screen right of x = 420 would stay
+# black), and follows the window as it moves (with the first 1920 columns held again the right
+# of the screen would stay black).
+resize 3000 1000
+xdotool windowmove "$window" -1500 0
+wait_for 5 shows_navy 980x1000+420+0 10000
+check "a 3000x1000 window at x = -1500 shows its shelves right of x = 420 ($(count_of 000080) navy)" \
+  at_least "$(count_of 000080)" 10000
+xdotool windowmove "$window" -500 0
+wait_for 5 shows_navy 500x1000+1420+0 10000
+check "moved to x = -500 it shows them right of x = 1420 ($(count_of 000080) navy)" at_least "$(count_of 000080)" 10000
+xdotool windowmove "$window" "$X" "$Y"
+resize 1000 600
+
 titled() { [ "$(xdotool getwindowname "$window")" = "$1" ]; }
 xdotool windowfocus --sync "$window"
 xdotool key 2
@@ -167,8 +184,18 @@ check "a _NET_WM_PING carrying WM_DELETE_WINDOW does not end it" [ "$status" = r
 wait_exit "$program" 5
 check "the window manager's close request ends it with status 0 (status $status)" [ "$status" = 0 ]
 
-start_program
+# A shared picture is drawn again only once the server has copied it: with the server stopped,
+# the program waits, one picture's requests sent (had it only flushed them, it would go on
+# drawing into memory the server has yet to read, and its requests would pile up unread).
+start_program --delay 1000
 window=$(wait_window Cascadium 10)
+sleep 1
+queued() { ss -x -p | awk -v server="pid=$xvfb_pid," 'index($0, server) { n += $3 } END { print n + 0 }'; }
+kill -STOP "$xvfb_pid"
+most=0
+for _ in 1 2 3 4 5 6 7 8 9 10; do sleep 0.15; q=$(queued); [ "$q" -gt "$most" ] && most=$q; done
+kill -CONT "$xvfb_pid"
+check "with the server stopped it sends no more than a picture's requests ($most bytes unread)" at_most "$most" 4096
 kill -INT "$program"
 wait_exit "$program" 5
 check "SIGINT ends it with status 0 (status $status)" [ "$status" = 0 ]
@@ -193,5 +220,33 @@ for server in "--tcp 1024x768" 1024x768x16 1024x768x8 "1024x768x24 -cc 5"; do
     at_least "$(count_of 000080 8)" 5000
   kill "$program"
 done
+
+# On 8-bit DirectColor the maps hold 8 reds, 8 greens and 4 blues: once the blues are taken, the
+# grey objects get the nearest of each channel, red and green equal, not the nearest of the
+# colours held (pink, C08080).
+start_xvfb 1024x768x8 -cc 5
+start_program
+wait_window Cascadium 10 >/dev/null
+even_red_green() {
+  awk '{ gsub(":", "", $1); split($2, c, /[(),]/); if (c[2] == c[3] && c[2] > 96) n += $1 } END { print n + 0 }' \
+    "$work/histogram.txt"
+}
+objects_show() { shoot "800x480+$X+$Y" && at_least "$(even_red_green)" 2000; }
+wait_for 10 objects_show
+check "on 8-bit DirectColor the shelves show ($(count_of 000080) navy) and the objects keep red and green equal ($(even_red_green) pixels)" \
+  eval "at_least $(count_of 000080) 5000 && at_least $(even_red_green) 2000"
+kill "$program"
+
+# An 8-bit colour map another program took every free cell of (for a 3-3-2 palette): the shelves
+# take the palette's nearest blue, 0000AA or 000055, not black, the nearest of the program's own.
+start_xvfb 1024x768x8
+coproc FILL { "$X11_TEST_HOST" fill-colours; }
+started+=("$FILL_PID")
+read -r -t 10 _ filled <&"${FILL[0]}"
+start_program
+wait_window Cascadium 10 >/dev/null
+wait_for 5 shows_navy "800x480+$X+$Y" 5000
+check "in a colour map left full ($filled cells taken) the shelves show in the nearest blue ($(count_of 000080 43) pixels)" \
+  at_least "$(count_of 000080 43)" 5000
 
 finish

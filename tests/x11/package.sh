@@ -54,9 +54,15 @@ done
 # Debian's own judge of a package: no error and no warning. The overrides the package ships say
 # why each tag they hide does not apply.
 if command -v lintian >/dev/null; then
-  lintian "$deb" >"$work/lintian.txt" 2>&1
-  grep -E '^[EW]: ' "$work/lintian.txt"
+  lintian --pedantic --display-info "$deb" >"$work/lintian.txt" 2>&1
+  grep -E '^[EWIP]: ' "$work/lintian.txt"
   check "lintian reports no error and no warning" eval "! grep -qE '^[EW]: ' '$work/lintian.txt'"
+  # A hardened build (every one but the sanitizers'): stack protector, fortified calls, full
+  # RELRO bound at start-up, and no section Debian strips.
+  if grep -q '^CASCADIUM_HARDENING:BOOL=ON$' "$CASCADIUM_BUILD_DIR/CMakeCache.txt"; then
+    check "lintian finds the program hardened and stripped as Debian's are" \
+      eval "! grep -qE 'hardening-|binary-has-unneeded-section' '$work/lintian.txt'"
+  fi
 else
   check "lintian is installed (scripts/setup installs it)" false
 fi

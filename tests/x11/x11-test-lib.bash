@@ -76,7 +76,12 @@ wait_for() {
 capture() { xwd -root -silent >"$work/screen.xwd"; }
 
 # crop WIDTHxHEIGHT+X+Y: a histogram of that part of the last capture in $work/histogram.txt.
-crop() { convert "xwd:$work/screen.xwd" -crop "$1" +repage -format %c histogram:info:- >"$work/histogram.txt"; }
+# ImageMagick reads no 8-bit DirectColor capture; netpbm does.
+crop() {
+  convert "xwd:$work/screen.xwd" -crop "$1" +repage -format %c histogram:info:- >"$work/histogram.txt" 2>/dev/null \
+    || xwdtopnm "$work/screen.xwd" 2>/dev/null | pnmdepth 255 | convert - -crop "$1" +repage -format %c histogram:info:- \
+      >"$work/histogram.txt"
+}
 
 # shoot WIDTHxHEIGHT+X+Y: a capture, and the histogram of that part of it.
 shoot() { capture && crop "$1"; }
@@ -84,10 +89,10 @@ shoot() { capture && crop "$1"; }
 # resident_kb PID: the process's resident memory in kB.
 resident_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
-# open_host [WIDTH HEIGHT]: a white window of another program at the top left (640x400 unless
-# given); its id in $host_window.
+# open_host [WIDTH HEIGHT [input-only]]: a white window of another program at the top left
+# (640x400 unless given), or an input-only one; its id in $host_window.
 open_host() {
-  coproc HOST { "$X11_TEST_HOST" window "${1:-640}" "${2:-400}"; }
+  coproc HOST { "$X11_TEST_HOST" window "${1:-640}" "${2:-400}" ${3:+"$3"}; }
   started+=("$HOST_PID")
   read -r -t 10 host_window <&"${HOST[0]}"
 }

@@ -1,7 +1,11 @@
 // A stand-in for the programs around cascadium in the end-to-end tests:
-//   x11-test-host window WIDTH HEIGHT  makes a window at the top left of the screen, prints its
+//   x11-test-host window WIDTH HEIGHT [input-only]
+//                                      makes a window at the top left of the screen, prints its
 //                                      id (0x...) and waits; a line "destroy" on standard input
 //                                      destroys it, the end of input ends the host
+//   x11-test-host fill-colours         takes every free cell of the default colour map, sets
+//                                      them to a 3-3-2 palette, prints "filled" and waits for
+//                                      the end of input, as a greedy program on 8 bits does
 //   x11-test-host message TYPE WINDOW  sends a window a client message of that type carrying
 //                                      WM_DELETE_WINDOW: of type WM_PROTOCOLS it asks the
 //                                      window to close, as a window manager does
@@ -20,11 +24,15 @@
 
 namespace {
 
-int MakeWindow(Display* display, unsigned width, unsigned height)
+int MakeWindow(Display* display, unsigned width, unsigned height, bool inputOnly)
 {
     const int screen = DefaultScreen(display);
-    const Window window = XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
-                                              WhitePixel(display, screen), WhitePixel(display, screen));
+    XSetWindowAttributes none{};
+    const Window window =
+        inputOnly ? XCreateWindow(display, RootWindow(display, screen), 0, 0, width, height, 0, 0, InputOnly,
+                                  CopyFromParent, 0, &none)
+                  : XCreateSimpleWindow(display, RootWindow(display, screen), 0, 0, width, height, 0,
+                                        WhitePixel(display, screen), WhitePixel(display, screen));
     XStoreName(display, window, "x11-test-host");
     XMapWindow(display, window);
     XSync(display, False);
@@ -37,6 +45,27 @@ int MakeWindow(Display* display, unsigned width, unsigned height)
         std::puts("destroyed");
         std::fflush(stdout);
     }
+    return 0;
+}
+
+int FillColours(Display* display)
+{
+    const Colormap map = DefaultColormap(display, DefaultScreen(display));
+    int filled = 0;
+    for (unsigned long cell = 0; filled < 256; ++filled) {
+        if (!XAllocColorCells(display, map, False, nullptr, 0, &cell, 1)) break;
+        XColor colour{};
+        colour.pixel = cell;
+        colour.red = static_cast<unsigned short>((cell >> 5 & 7) * 65535 / 7);
+        colour.green = static_cast<unsigned short>((cell >> 2 & 7) * 65535 / 7);
+        colour.blue = static_cast<unsigned short>((cell & 3) * 65535 / 3);
+        colour.flags = DoRed | DoGreen | DoBlue;
+        XStoreColor(display, map, &colour);
+    }
+    XSync(display, False);
+    std::printf("filled %d\n", filled);
+    std::fflush(stdout);
+    for (std::string line; std::getline(std::cin, line);) {}
     return 0;
 }
 
@@ -97,15 +126,19 @@ int main(int argc, char** argv)
         return 1;
     }
     int status = 2;
-    if (command == "window" && argc == 4)
-        status =
-            MakeWindow(display, static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])));
+    if (command == "window" && (argc == 4 || (argc == 5 && std::string(argv[4]) == "input-only")))
+        status = MakeWindow(display, static_cast<unsigned>(std::atoi(argv[2])), static_cast<unsigned>(std::atoi(argv[3])),
+                            argc == 5);
+    else if (command == "fill-colours" && argc == 2)
+        status = FillColours(display);
     else if (command == "message" && argc == 4)
         status = SendDeleteWindow(display, argv[2], static_cast<Window>(std::strtoul(argv[3], nullptr, 0)));
     else if (command == "pictures" && argc == 4)
         status = CountPictures(display, static_cast<Window>(std::strtoul(argv[2], nullptr, 0)), std::atoi(argv[3]));
     else
-        std::fputs("usage: x11-test-host window WIDTH HEIGHT | message TYPE WINDOW | pictures WINDOW MS\n", stderr);
+        std::fputs("usage: x11-test-host window WIDTH HEIGHT [input-only] | fill-colours | message TYPE WINDOW | "
+                   "pictures WINDOW MS\n",
+                   stderr);
     XCloseDisplay(display);
     return status;
 }
