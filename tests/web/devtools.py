@@ -116,7 +116,7 @@ class Browser:
         self.send("Input.dispatchTouchEvent", type=kind, touchPoints=[{"x": x, "y": y, "id": i} for x, y, i in points])
 
     def key(self, text, modifiers=0):
-        """A digit key; `modifiers` 1 holds Alt, 2 Ctrl (which then type no text)."""
+        """A digit key; `modifiers` 1 holds Alt, 2 Ctrl, 4 Meta (Cmd; they then type no text)."""
         self.send("Input.dispatchKeyEvent", type="keyDown", key=text, text="" if modifiers else text,
                   modifiers=modifiers, code="Digit" + text, windowsVirtualKeyCode=ord(text))
         self.send("Input.dispatchKeyEvent", type="keyUp", key=text, modifiers=modifiers, code="Digit" + text,
