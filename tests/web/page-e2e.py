@@ -1,14 +1,17 @@
 #!/usr/bin/python3
 """End to end: the page in headless chromium, driven over the DevTools protocol. Opened from a
-file:// address it shows the navy shelves; a drag drops objects; a resize redraws at the new
-size in device pixels; 2 shows the cradle; a change of density alone is followed; a viewport
-larger than the screen or of 2^32 pixels keeps a bounded picture, and the page recovers; a
+file:// address it runs under its policy and an injected script does not; it shows the navy
+shelves, the canvas the picture row for row; a drag drops objects; a resize redraws at the new
+size in device pixels; 2 shows the cradle; a change of density alone is followed; a phone held
+sideways and a zoomed-out browser are covered whatever the screen reports; a viewport of 2^32
+pixels keeps a bounded picture, and the page recovers; a
 page hidden for 30 s does no work and then runs on with a bounded catch-up; ?world=pachinko
 shows the pin field; the world control fades when unused and switches worlds; a right-button
-drag, a second finger, Ctrl+2 and Alt+3 change nothing; ?saver ignores a drag, a touch drag
+drag, a second finger, Ctrl+2, Alt+3 and Cmd+2 change nothing; ?saver ignores a drag, a touch drag
 and keys; without WebAssembly the page says so; a static server serves it, and in a frame a
-press on the canvas gives it the keys; served from a folder it is installable and its worker
-keeps it for offline use. The picture changes on every frame callback (with
+press on the canvas gives it the keys, and the stand-in timer stops when it is scrolled far
+off; served from a folder it is installable and its worker keeps only its build's own files for
+offline use, whatever the host serves. The picture changes on every frame callback (with
 ?rate=tick once a tick), and with the frame callback stubbed out the page still moves. No part throws or logs an error.
 Usage: page-e2e.py PAGE_DIR WORK_DIR"""
 import functools

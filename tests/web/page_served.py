@@ -99,14 +99,15 @@ class Uncached(Quiet):
         self.wfile.write(body)
 
 
-# Asks for the worker (once one is active, for its update) and waits until the one installing is
-# in use or given up: its state.
+# Asks for the worker (once one is active, for its update) and waits, 10 s at most, until the one
+# installing is in use or given up: its state.
 SETTLED = """navigator.serviceWorker.register('service-worker.js').then(r => r.active ? r.update().then(() => r) : r)
 .then(r => new Promise(done => {
   const w = r.installing || r.active;
   const settled = () => ['activated', 'redundant'].includes(w.state) && done(w.state);
   w.addEventListener('statechange', settled);
   settled();
+  setTimeout(() => done('still ' + w.state), 10000);
 }))"""
 # The versions of the origin's caches: "other", or the release and its variant ("next" and so on).
 CACHES = "caches.keys().then(names => names.map(name => name.split(' ').pop().split('-')[0]).sort().join())"
@@ -166,7 +167,7 @@ def installed_page(browser):
         state = browser.evaluate(SETTLED)
         check("from the mended host the next build's worker replaces its cache and leaves the origin's others (%s)"
               % browser.evaluate(CACHES), state == "activated" and browser.evaluate(CACHES) == "next,other")
-        files = built.count("sha256: '")
+        files = sum(1 for file in copy.iterdir() if file != worker)
         browser.evaluate("caches.keys().then(names => Promise.all(names.map(name => caches.delete(name))))")
         refilled = browser.open(url) and browser.wait_for("%s.then(n => n === %d)" % (HELD, files), 5)
         check("a cache deleted by hand is filled again on the next open (%d of %d files)"
