@@ -91,9 +91,11 @@ class Browser:
         return result["result"].get("value")
 
     def open(self, url, ready="typeof Module !== 'undefined' && Module.calledRun === true", seconds=20):
-        """Loads `url` and waits until `ready` (a JavaScript expression) holds."""
+        """Loads `url` and waits until `ready` (a JavaScript expression) holds in the new document:
+        the one shown before answers until the new one replaces it."""
+        self.evaluate("window.replacedDocument = true")
         self.send("Page.navigate", url=url)
-        return self.wait_for(ready, seconds)
+        return self.wait_for("!window.replacedDocument && (%s)" % ready, seconds)
 
     def wait_for(self, expression, seconds=10):
         deadline = time.monotonic() + seconds

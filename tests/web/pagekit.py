@@ -27,7 +27,8 @@ FRAME_COUNTER = """(() => {
     return put.apply(this, args);
   };
   const request = window.requestAnimationFrame.bind(window);
-  window.requestAnimationFrame = location.search.includes('stall') ? () => 0 : callback => request(time => {
+  // Asked at each call: a frame's first page keeps the window of the blank one before it.
+  window.requestAnimationFrame = callback => location.search.includes('stall') ? 0 : request(time => {
     const before = counts.puts;
     callback(time);
     counts.callbacks++;
