@@ -125,7 +125,7 @@ def installed_page(browser):
     copy = pathlib.Path(work_dir, "served", "cascadium")
     shutil.rmtree(copy.parent, ignore_errors=True)
     shutil.copytree(page_dir, copy)
-    host = type("Host", (Uncached,), {})
+    host = type("Host", (Uncached,), {})  # a class of its own: its fault reaches no other server
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(host, directory=copy.parent))
     threading.Thread(target=server.serve_forever, daemon=True).start()
     url = "http://127.0.0.1:%d/cascadium/" % server.server_address[1]
