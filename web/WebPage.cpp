@@ -21,10 +21,11 @@ constexpr std::uint32_t FrameCallbackStalledMs = 3 * TickIntervalMs;
 constexpr int MaxCopyPixels = 1 << 18;
 
 // The page's JavaScript side, kept to what C++ cannot do itself: a 2-D context to put pixels
-// through, and the world's name (on the control and as the title) and the control's visibility.
+// through, whether the canvas can be seen, and the world's name (on the control and as the
+// title) and the control's visibility.
 // clang-format off
-// Whether any of the canvas is within the browser's viewport: a frame scrolled far off or hidden
-// by its embedder is not. Until the browser says otherwise (or where it cannot), it is.
+// Seen: any of the canvas within the browser's viewport; a frame scrolled far off or hidden by
+// its embedder is not. Until the browser says otherwise (or where it cannot), it is.
 EM_JS(void, page_start, (int saver), {
     const canvas = document.getElementById('canvas');
     Module.cascadiumCanvas = canvas.getContext('2d', {alpha: false});
