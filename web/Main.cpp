@@ -21,6 +21,7 @@
 
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 
@@ -50,6 +51,11 @@ EMSCRIPTEN_KEEPALIVE double cascadium_steps()
 EMSCRIPTEN_KEEPALIVE int cascadium_entries()
 {
     return page->GetToy().GetScene().ObjectCount();
+}
+// What the canvas should show, to compare with it.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* cascadium_picture()
+{
+    return page->PictureData();
 }
 }
 

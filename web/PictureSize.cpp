@@ -11,12 +11,10 @@ int DevicePixels(double css, double ratio)
     return pixels >= MaxViewSide ? MaxViewSide : static_cast<int>(pixels);
 }
 
-PictureSize PictureFor(int viewWidth, int viewHeight, int screenWidth, int screenHeight)
+PictureSize PictureFor(int viewWidth, int viewHeight)
 {
-    int width = std::clamp(viewWidth, 0, MaxCanvasSide);
+    const int width = std::clamp(viewWidth, 0, MaxCanvasSide);
     int height = std::clamp(viewHeight, 0, MaxCanvasSide);
-    if (screenWidth > 0) width = std::min(width, screenWidth);
-    if (screenHeight > 0) height = std::min(height, screenHeight);
     if (static_cast<long long>(width) * height > MaxCanvasPixels) height = static_cast<int>(MaxCanvasPixels / width);
     return {width, height};
 }

@@ -2,8 +2,9 @@
 
 // The page's picture in device pixels. The view (the viewport, which the world is mapped to)
 // can be far larger than anything shown at once: an iframe on someone else's page may be
-// 65536 CSS pixels a side. The picture holds the view's top-left corner, no larger than the
-// screen in either direction, and within what every browser's canvas holds. All products are
+// 65536 CSS pixels a side. The picture holds the view's top-left corner, within what every
+// browser's canvas holds. The screen's reported size is no bound: iOS reports its portrait size
+// in landscape, and chromium's ignores the zoom that the pixel ratio includes. All products are
 // taken in 64 bits: size_t is 32 bits in wasm.
 struct PictureSize {
     int width;
@@ -21,7 +22,6 @@ inline constexpr long long MaxCanvasPixels = 1LL << 25;
 // from 0 (also for a length or ratio that is not a number) to MaxViewSide.
 int DevicePixels(double css, double ratio);
 
-// The picture for a view of viewWidth x viewHeight device pixels on a screen of screenWidth x
-// screenHeight device pixels (0 when the browser does not say): at most the screen and
-// MaxCanvasSide a side, and the rows that fit in MaxCanvasPixels.
-PictureSize PictureFor(int viewWidth, int viewHeight, int screenWidth, int screenHeight);
+// The picture for a view of viewWidth x viewHeight device pixels: at most MaxCanvasSide a side,
+// and the rows that fit in MaxCanvasPixels.
+PictureSize PictureFor(int viewWidth, int viewHeight);

@@ -21,22 +21,28 @@ constexpr std::uint32_t FrameCallbackStalledMs = 3 * TickIntervalMs;
 constexpr int MaxCopyPixels = 1 << 18;
 
 // The page's JavaScript side, kept to what C++ cannot do itself: a 2-D context to put pixels
-// through, and the world's name (on the control and as the title) and the control's visibility.
+// through, whether the canvas can be seen, and the world's name (on the control and as the
+// title) and the control's visibility.
 // clang-format off
+// Seen: any of the canvas within the browser's viewport; a frame scrolled far off or hidden by
+// its embedder is not. Until the browser says otherwise (or where it cannot), it is.
 EM_JS(void, page_start, (int saver), {
-    Module.cascadiumCanvas = document.getElementById('canvas').getContext('2d', {alpha: false});
+    const canvas = document.getElementById('canvas');
+    Module.cascadiumCanvas = canvas.getContext('2d', {alpha: false});
     if (saver) document.body.classList.add('saver');
+    Module.cascadiumCanvasSeen = true;
+    if (typeof IntersectionObserver === 'function')
+        new IntersectionObserver(entries => {
+            Module.cascadiumCanvasSeen = entries[entries.length - 1].isIntersecting;
+        }).observe(canvas);
+});
+EM_JS(int, page_canvas_seen, (), {
+    return Module.cascadiumCanvasSeen;
 });
 // The press is the page's (the browser's default would select or scroll), so in a frame it
 // would not move the focus to the page, and keys would go elsewhere.
 EM_JS(void, page_take_focus, (), {
     window.focus();
-});
-EM_JS(double, page_screen_width, (), {
-    return screen.width;
-});
-EM_JS(double, page_screen_height, (), {
-    return screen.height;
 });
 // The canvas holds the picture at one canvas pixel a device pixel, from the viewport's top-left.
 EM_JS(void, page_size_canvas, (int width, int height, double cssWidth, double cssHeight), {
@@ -96,7 +102,7 @@ bool WebPage::Frame()
 
 void WebPage::FrameIfStalled()
 {
-    if (!m_hidden && m_clock.Now() - m_lastFrame >= FrameCallbackStalledMs) Update();
+    if (!m_hidden && page_canvas_seen() && m_clock.Now() - m_lastFrame >= FrameCallbackStalledMs) Update();
 }
 
 void WebPage::Update()
@@ -131,8 +137,7 @@ void WebPage::FollowViewport()
     const double ratio = emscripten_get_device_pixel_ratio();
     const int width = DevicePixels(cssWidth, ratio);
     const int height = DevicePixels(cssHeight, ratio);
-    const PictureSize picture =
-        PictureFor(width, height, DevicePixels(page_screen_width(), ratio), DevicePixels(page_screen_height(), ratio));
+    const PictureSize picture = PictureFor(width, height);
     if (width == m_toy.ViewWidth() && height == m_toy.ViewHeight() && ratio == m_pixelRatio
         && picture.width == m_picture.width && picture.height == m_picture.height)
         return;

@@ -15,7 +15,7 @@
 // top-left corner, as much as can be seen (PictureSize.h). The browser's frame callback drives
 // it: each frame runs the tick when due and copies onto the canvas only the areas of the
 // picture that changed, drawn for that frame's moment (or, with ?rate=tick, once a tick).
-// A timer stands in for the frame callback while the page is shown but the callback has
+// A timer stands in for the frame callback while the canvas can be seen but the callback has
 // stopped coming (web-view hosts that throttle it). PageEvents.cpp feeds it the browser's events.
 class WebPage {
 public:
@@ -25,11 +25,13 @@ public:
 
     bool IsSaver() const { return m_saver; }
     const Toy& GetToy() const { return m_toy; }
+    // The picture's pixels, 0x00RRGGBB, row after row of PictureSize's width.
+    const std::uint32_t* PictureData() const { return m_pixels.data(); }
 
     // One frame callback; false ends the loop (the page is hidden).
     bool Frame();
-    // The stand-in timer's call: a frame, when the page is shown and no frame callback came for
-    // a while.
+    // The stand-in timer's call: a frame, when the page is shown, the canvas within the
+    // browser's viewport, and no frame callback came for a while.
     void FrameIfStalled();
     // The page was hidden or shown again: a hidden page does no work at all.
     void SetHidden(bool hidden);

@@ -91,9 +91,11 @@ class Browser:
         return result["result"].get("value")
 
     def open(self, url, ready="typeof Module !== 'undefined' && Module.calledRun === true", seconds=20):
-        """Loads `url` and waits until `ready` (a JavaScript expression) holds."""
+        """Loads `url` and waits until `ready` (a JavaScript expression) holds in the new document:
+        the one shown before answers until the new one replaces it."""
+        self.evaluate("window.replacedDocument = true")
         self.send("Page.navigate", url=url)
-        return self.wait_for(ready, seconds)
+        return self.wait_for("!window.replacedDocument && (%s)" % ready, seconds)
 
     def wait_for(self, expression, seconds=10):
         deadline = time.monotonic() + seconds
@@ -116,7 +118,7 @@ class Browser:
         self.send("Input.dispatchTouchEvent", type=kind, touchPoints=[{"x": x, "y": y, "id": i} for x, y, i in points])
 
     def key(self, text, modifiers=0):
-        """A digit key; `modifiers` 1 holds Alt, 2 Ctrl (which then type no text)."""
+        """A digit key; `modifiers` 1 holds Alt, 2 Ctrl, 4 Meta (Cmd; they then type no text)."""
         self.send("Input.dispatchKeyEvent", type="keyDown", key=text, text="" if modifiers else text,
                   modifiers=modifiers, code="Digit" + text, windowsVirtualKeyCode=ord(text))
         self.send("Input.dispatchKeyEvent", type="keyUp", key=text, modifiers=modifiers, code="Digit" + text,

@@ -16,6 +16,27 @@ def check(what, ok):
     failures += 0 if ok else 1
 
 
+# Counts, from before the page's own script, the frame callbacks, those that put pixels on the
+# canvas, and every put. With "stall" in the address the frame callback never comes, as in
+# hosts that throttle it (the page itself ignores names it does not know).
+FRAME_COUNTER = """(() => {
+  const counts = window.cascadiumCounts = {callbacks: 0, drawn: 0, puts: 0};
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  CanvasRenderingContext2D.prototype.putImageData = function(...args) {
+    counts.puts++;
+    return put.apply(this, args);
+  };
+  const request = window.requestAnimationFrame.bind(window);
+  // Asked at each call: a frame's first page keeps the window of the blank one before it.
+  window.requestAnimationFrame = callback => location.search.includes('stall') ? 0 : request(time => {
+    const before = counts.puts;
+    callback(time);
+    counts.callbacks++;
+    if (counts.puts > before) counts.drawn++;
+  });
+})();"""
+
+
 # Counts of the canvas's pixels in an area (device pixels): navy scenery, the cradle's grey
 # balls, black, and grey objects (equal red, green and blue from 0x40 to 0xF0).
 COUNT = """((x, y, w, h) => {
@@ -33,7 +54,32 @@ COUNT = """((x, y, w, h) => {
 })"""
 
 
-WASM_MEMORY = "Object.values(Module.asm).find(v => v instanceof WebAssembly.Memory).buffer.byteLength"
+WASM_BUFFER = "Object.values(Module.asm).find(v => v instanceof WebAssembly.Memory).buffer"
+WASM_MEMORY = WASM_BUFFER + ".byteLength"
+
+
+# The rows where the canvas is not the picture the page drew: every picture's changed areas go
+# onto the canvas whole, so between frames the two are the same.
+STALE_ROWS = """(() => {
+  const c = document.getElementById('canvas');
+  const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+  const picture = new Uint32Array(%s, Module._cascadium_picture(), c.width * c.height);
+  const rows = [];
+  for (let y = 0; y < c.height; y++) {
+    for (let x = y * c.width; x < (y + 1) * c.width; x++) {
+      if (d[4 * x] !== (picture[x] >> 16 & 255) || d[4 * x + 1] !== (picture[x] >> 8 & 255)
+          || d[4 * x + 2] !== (picture[x] & 255)) {
+        rows.push(y);
+        break;
+      }
+    }
+  }
+  return rows;
+})()""" % WASM_BUFFER
+
+
+def stale_rows(browser):
+    return browser.evaluate(STALE_ROWS)
 
 
 def count(browser, x, y, w, h):
