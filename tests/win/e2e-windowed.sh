@@ -81,19 +81,18 @@ for dpi in 192 288; do
   [ -n "$window" ] || fail "no window titled Cascadium appeared at $dpi dpi"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   [ "$dpi" = 192 ] && size_at_192="${WIDTH}x${HEIGHT}"
-  read -r left top right bottom area_left area_top area_right area_bottom _ < <(probe place CascadiumClass -)
+  placed=$(probe place CascadiumClass -)
   probe close CascadiumClass - >/dev/null
   started_pid=$pid
   await_exit 15
   pid=""
-  placed="${left:-?},${top:-?} to ${right:-?},${bottom:-?} in ${area_left:-?},${area_top:-?} to ${area_right:-?},${area_bottom:-?}"
-  [ -n "${area_bottom:-}" ] && [ "$left" -ge "$area_left" ] && [ "$top" -ge "$area_top" ] &&
-    [ "$right" -le "$area_right" ] && [ "$bottom" -le "$area_bottom" ] ||
-    fail "at $dpi dpi the window is not within the work area ($placed)"
+  read -r left top right bottom area_left area_top area_right area_bottom _ <<<"$placed"
   width=$((800 * dpi / 96)) height=$((480 * dpi / 96))
-  [ $((right - left)) -eq $((width < area_right - area_left ? width : area_right - area_left)) ] &&
-    [ $((bottom - top)) -eq $((height < area_bottom - area_top ? height : area_bottom - area_top)) ] ||
-    fail "at $dpi dpi the window is not as large as its scale and the work area allow ($placed)"
+  [ -n "${area_bottom:-}" ] && [ "$left" -ge "$area_left" ] && [ "$top" -ge "$area_top" ] &&
+    [ $((right - left)) -eq $((width < area_right - area_left ? width : area_right - area_left)) ] &&
+    [ $((bottom - top)) -eq $((height < area_bottom - area_top ? height : area_bottom - area_top)) ] &&
+    [ "$right" -le "$area_right" ] && [ "$bottom" -le "$area_bottom" ] ||
+    fail "at $dpi dpi the window is not the size asked or allowed within the work area (window, area: $placed)"
 done
 at_dpi 96
 [ "${size_at_192#*x}" -ge $((2 * ${size_at_96#*x})) ] || fail "at 200 % the window is $size_at_192, at 100 % $size_at_96"
