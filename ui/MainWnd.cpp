@@ -11,6 +11,7 @@
 #include "ui/MonitorUnion.h"
 #include "ui/RunMode.h"
 #include "ui/WindowProc.h"
+#include "ui/WorkAreaFit.h"
 #include "ui/WorldMenu.h"
 
 #include <windowsx.h>
@@ -58,15 +59,18 @@ bool CMainWnd::Create(HINSTANCE hInstance, int nCmdShow)
                         : m_mode == RunModeKind::ScreenSaver ? WS_POPUP
                                                              : WS_CHILD;
     const HWND parent = m_mode == RunModeKind::Preview ? m_host : nullptr;
-    // The plain window keeps its physical size on a scaled screen; the saver windows are moved
-    // to their place below.
+    // The plain window keeps its physical size on a scaled screen, within its monitor's work
+    // area once it knows its monitor; the saver windows are moved to their place below.
     const UINT dpi = SystemDpi();
     if (!CreateWindowExW(IsSaverMode(m_mode) ? WS_EX_TOPMOST : 0, className.get(), title.get(), style, CW_USEDEFAULT,
                          CW_USEDEFAULT, ScaleForDpi(DefaultViewWidth, dpi), ScaleForDpi(DefaultViewHeight, dpi), parent,
                          nullptr, hInstance, this))
         return false;
 
-    if (IsSaverMode(m_mode)) PlaceSaverWindow();
+    if (IsSaverMode(m_mode))
+        PlaceSaverWindow();
+    else
+        FitIntoWorkArea(m_hWnd, DefaultViewWidth, DefaultViewHeight);
     ShowWindow(m_hWnd, m_mode == RunModeKind::Preview ? SW_SHOWNOACTIVATE : nCmdShow);
     // Paints an empty (black) scene: no world exists yet.
     UpdateWindow(m_hWnd);

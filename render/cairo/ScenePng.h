@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdio>
+
 class Scene;
 
-// Draws the scene into a width x height picture and writes it as a PNG file. False when the
-// size is not positive or the file could not be written.
-bool WriteScenePng(const Scene& scene, int width, int height, const char* path);
+// Draws the scene into a width x height picture and writes it to out as a PNG file. False when
+// the size is not positive or a write failed; what reaches the file is the caller's to flush.
+bool WriteScenePng(const Scene& scene, int width, int height, std::FILE* out);

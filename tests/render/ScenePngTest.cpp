@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -64,7 +65,9 @@ protected:
         Scene scene(clock, shell);
         scene.ResetWorld(world);
         const std::string path = (dir / name).string();
-        EXPECT_TRUE(WriteScenePng(scene, 800, 480, path.c_str()));
+        std::FILE* out = std::fopen(path.c_str(), "wb");
+        EXPECT_TRUE(out && WriteScenePng(scene, 800, 480, out));
+        if (out) std::fclose(out);
         return Picture(path);
     }
 
@@ -99,9 +102,17 @@ TEST_F(ScenePngTest, FailuresAreReported)
     RecordingShell shell;
     Scene scene(clock, shell);
     scene.ResetWorld(WorldKind::Cascadium);
-    EXPECT_FALSE(WriteScenePng(scene, 800, 480, (dir / "missing" / "x.png").string().c_str()));
-    EXPECT_FALSE(WriteScenePng(scene, 0, 480, (dir / "empty.png").string().c_str()));
-    EXPECT_FALSE(std::filesystem::exists(dir / "empty.png"));
+    // A stream open only for reading refuses every write.
+    std::FILE* readOnly = std::fopen("/dev/null", "rb");
+    ASSERT_NE(readOnly, nullptr);
+    EXPECT_FALSE(WriteScenePng(scene, 800, 480, readOnly));
+    std::fclose(readOnly);
+    const std::filesystem::path empty = dir / "empty.png";
+    std::FILE* out = std::fopen(empty.string().c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    EXPECT_FALSE(WriteScenePng(scene, 0, 480, out));
+    std::fclose(out);
+    EXPECT_EQ(std::filesystem::file_size(empty), 0u);
 }
 
 }  // namespace

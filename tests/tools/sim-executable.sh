@@ -56,7 +56,38 @@ unwritable-picture)
     expect_picture_failure --png "$work/missing/last.png"
     ;;
 unwritable-frames)
-    expect_picture_failure --frames "$work/missing"
+    # The folder is made, but not its parents.
+    expect_picture_failure --frames "$work/missing/frames"
+    ;;
+frames-folder)
+    run "${fixed[@]}" --seconds 0.1 --frames "$work/frames"
+    expect_status 0
+    [ "$(ls "$work/frames")" = "$(printf 'frame-0000.png\nframe-0001.png')" ] || fail "not the two frames alone"
+    ;;
+planted-symlink)
+    # A name planted in a shared folder is replaced by the picture, never written through.
+    mkdir "$work/frames"
+    for args in "--png $work/last.png" "--frames $work/frames"; do
+        picture=${args#* }
+        [ -d "$picture" ] && picture=$picture/frame-0000.png
+        echo "another user's file" >"$work/target"
+        ln -s "$work/target" "$picture"
+        run "${fixed[@]}" --seconds 0.05 $args
+        expect_status 0
+        [ "$(cat "$work/target")" = "another user's file" ] || fail "$args wrote through the symlink"
+        [ ! -L "$picture" ] && file -b "$picture" | grep -q '^PNG image' || fail "$args: $picture is no PNG"
+    done
+    ;;
+failed-write)
+    # A picture cut short by the file size limit (4 KiB) leaves no file behind.
+    for args in "--png $work/out/last.png" "--frames $work/out"; do
+        mkdir -p "$work/out"
+        (ulimit -f 4 && exec "$sim" "${fixed[@]}" --seconds 0.05 --size 1600x960 $args) >"$work/out.txt" 2>"$work/err"
+        status=$?
+        expect_status 1
+        expect_one_error_line
+        [ -z "$(ls -A "$work/out")" ] || fail "$args left $(ls -A "$work/out")"
+    done
     ;;
 failed-stdout)
     for args in "--seconds 1" "--seconds 1 --trace" "--help" "--list-worlds"; do

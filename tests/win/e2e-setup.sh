@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The setup program in the test prefix (64-bit Wine), another saver current: setup fails and
 # leaves nothing when a folder is where the uninstaller or program goes; installs put the program
-# into syswow64 with a complete entry (/SETSAVER=no leaves the saver, /SETSAVER takes it over);
-# the program runs; while it runs setup says so and the entry's silent uninstall ends with 2; the
-# uninstall page names the program and a folder in its place; the uninstall removes everything,
-# hands back the replaced saver however SCRNSAVE.EXE spells our path and keeps the stored world;
-# once more, a saver picked since stays, and our short path is cleared after a deletion by hand.
+# into syswow64 with a complete entry (/setsaver and /SETSAVER=no leave the saver, /SETSAVER takes
+# it over and, run again, keeps the saver it replaced); the program runs; while it runs setup
+# says so and the entry's silent uninstall ends with 2; the uninstall page names the program and
+# a folder in its place; the uninstall removes everything, hands back the replaced saver however
+# SCRNSAVE.EXE spells our path and keeps the stored world; once more, a saver picked since stays,
+# and our short path is cleared after a deletion by hand.
 source "$(dirname "${BASH_SOURCE[0]}")/host/e2e-common.bash"
 
 version=$(product_version)
@@ -85,10 +86,14 @@ for blocker in "$install_folder/Uninstall.exe" "$installed"; do
 done
 check "the other saver is still current" other_saver_current
 
-echo "a silent install with /SETSAVER=no"
-"$wine" "$setup" /S /SETSAVER=no
-status=$?
-check "the setup program ended with 0 ($status)" test $status = 0
+# The switch counts only spelled exactly so, as /S does: both of these install and leave the saver.
+for switch in /setsaver /SETSAVER=no; do
+  echo "a silent install with $switch"
+  "$wine" "$setup" /S $switch
+  status=$?
+  check "the setup program ended with 0 ($status)" test $status = 0
+  check "the other saver is still current" other_saver_current
+done
 check "the installed Cascadium.scr in syswow64 is the built one" cmp -s "$built" "$installed"
 check "nothing went to system32" test ! -e "$drive_c/windows/system32/Cascadium.scr"
 expect_entry DisplayName Cascadium
@@ -100,7 +105,6 @@ expect_entry QuietUninstallString "\"$uninstaller\" /S _?=${uninstaller%\\*}" sa
 expect_entry NoModify 0x1
 expect_entry NoRepair 0x1
 expect_entry EstimatedSize "$(printf '0x%x' "$(kib "$installed" "$install_folder/Uninstall.exe")")"
-check "the other saver is still current" other_saver_current
 
 echo "the installed program in its plain window"
 scr=$installed_path
@@ -150,6 +154,14 @@ check "one uninstall entry ($(entries_named_cascadium))" test "$(entries_named_c
 check "one Cascadium.scr in the prefix" test "$(find "$drive_c" -iname Cascadium.scr | wc -l)" = 1
 check "SCRNSAVE.EXE names the installed program" same_path "$(desktop_value SCRNSAVE.EXE)" "$installed_path"
 check "the screen saver is on" test "$(desktop_value ScreenSaveActive)" = 1
+
+# Cascadium is current now: the saver to hand back stays the one it first replaced.
+echo "installing again with /SETSAVER, Cascadium already current"
+"$wine" "$setup" /S /SETSAVER
+status=$?
+check "the install ended with 0 ($status)" test $status = 0
+replaced=$(reg_value "$registry_key" ReplacedSaver)
+check "the saver to hand back is still the other one ($replaced)" test "$replaced" = "$other_saver"
 
 echo "the uninstall page, with a folder in the program's place"
 reg_store 1

@@ -8,10 +8,12 @@
 #include "tools/sim/SimRecorder.h"
 #include "toy/SteadyClock.h"
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -90,6 +92,12 @@ int main(int argc, char** argv)
         std::fputs("cascadium-sim: this build draws no pictures (--png, --frames)\n", stderr);
         return 2;
     }
+    // A file grown past the size limit (ulimit -f) is then a write that failed, taken back and
+    // said in one line, not a signal that ends the run halfway through a picture.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // The folder itself, not its parents: a mistyped path is said, as its first picture that
+    // cannot be written, rather than made.
+    if (!o.framesDir.empty()) mkdir(o.framesDir.c_str(), 0777);
 
     // Like the programs, a run starts from the monotonic millisecond count (GetTickCount on Windows).
     const std::uint32_t start = o.startMs.value_or(SteadyClock().Now());

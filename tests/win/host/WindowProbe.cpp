@@ -12,6 +12,9 @@
 //                                                               window and of its controls
 //        WindowProbe press  <class|-> <title start|-> <id>      clicks that button in every such
 //                                                               window that takes input
+//        WindowProbe place  <class|-> <title|->                 prints the window's rectangle and
+//                                                               the work area of its monitor,
+//                                                               "left top right bottom" each
 //        WindowProbe roots                                      prints "<desktop> <message root>",
 //                                                               the windows no preview may use
 //        WindowProbe hold                                       keeps the desktop open until
@@ -201,6 +204,19 @@ int wmain(int argc, wchar_t** argv)
                              reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
         });
     if (command == L"absent") return Find(argv[2], argv[3]) ? 1 : 0;
+    if (command == L"place") {
+        const HWND window = Find(argv[2], argv[3]);
+        RECT placed{};
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (!window || !GetWindowRect(window, &placed)
+            || !GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+            return 1;
+        const RECT& work = monitor.rcWork;
+        std::printf("%ld %ld %ld %ld %ld %ld %ld %ld\n", placed.left, placed.top, placed.right, placed.bottom,
+                    work.left, work.top, work.right, work.bottom);
+        return 0;
+    }
     if (command == L"close") {
         const HWND window = Find(argv[2], argv[3]);
         return window && PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
