@@ -65,7 +65,8 @@ TEST(SimOptions, HelpIsTheWholeTextAUserReads)
               "                   exercises the wrap of the tick counter (default: milliseconds since boot)\n"
               "  --trace          print one JSON line for every entry created and removed\n"
               "  --png FILE       write the last frame as a PNG picture\n"
-              "  --frames DIR     write one PNG per tick, DIR/frame-0000.png, ... (DIR must exist)\n"
+              "  --frames DIR     write one PNG per tick, DIR/frame-0000.png, ...; DIR is made\n"
+              "                   when missing, not its parents\n"
               "  --size WxH       picture size in pixels (default 800x480)\n"
               "  --list-worlds    print each world on a line of its own, in world order: its\n"
               "                   --world name, a tab and the name a person reads; then exit\n"
@@ -73,8 +74,9 @@ TEST(SimOptions, HelpIsTheWholeTextAUserReads)
               "\n"
               "Ends with one JSON summary line: ticks, steps, live entries, population, bodies,\n"
               "records and springs ever allocated, and the peaks of live entries and population.\n"
-              "Shows its progress on stderr when that is a terminal. Exits with 2 on a bad command\n"
-              "line, with 1 when a picture or standard output cannot be written.\n");
+              "Shows its progress on stderr when that is a terminal. A picture replaces what was at\n"
+              "its name only once it is whole. Exits with 2 on a bad command line, with 1 when a\n"
+              "picture or standard output cannot be written.\n");
 }
 
 TEST(SimOptions, SecondsAreRoundedToTheNearestMillisecond)
