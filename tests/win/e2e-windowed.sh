@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the program in its plain window shows the Cascadium world (black
 # background, navy shelves, grey objects) and File, Exit ends it with exit code 0. On a 200 %
-# screen the window opens at twice its size, as far as the screen allows.
+# screen the window opens at twice its size, as far as the screen allows, and shows the pixels a
+# whole repaint gives.
 source "$(dirname "${BASH_SOURCE[0]}")/host/e2e-common.bash"
 
 scr="$CASCADIUM_BIN_DIR/Cascadium.scr"
@@ -82,6 +83,9 @@ probe close CascadiumClass - >/dev/null
 started_pid=$pid
 await_exit 15
 pid=""
+# Drawn only where it changed, the twice as large window still shows the whole repaint's pixels.
+"$wine" "$CASCADIUM_BIN_DIR/tests/win/cascadium_win_tests.exe" --gtest_filter='EveryForm/PictureTest.*/0' \
+  >"$work/picture.log" 2>&1 || fail "at 200 % the picture differs from a whole repaint: $(grep -m2 -A4 Failure "$work/picture.log")"
 at_dpi 96
 screen_width=$(xdotool getdisplaygeometry | cut -d' ' -f1)
 doubled_width=$((2 * ${size_at_96%x*}))
