@@ -1,9 +1,5 @@
 #include "ui/WindowPicture.h"
 
-#include "render/Renderer.h"
-#include "render/gdi/AreaRegion.h"
-#include "render/gdi/GdiSurface.h"
-
 WindowPicture::WindowPicture() : m_asked(CreateRectRgn(0, 0, 0, 0)) {}
 
 void WindowPicture::Resize(HWND hwnd, int width, int height)
@@ -29,14 +25,9 @@ void WindowPicture::Lost(HWND hwnd)
 
 GdiObject<HRGN> WindowPicture::Draw(const Scene& scene)
 {
-    const std::vector<PixelRect> areas = m_changes.Next(scene, m_width, m_height, m_width, m_height, m_wholeDue);
+    const bool whole = m_wholeDue;
     m_wholeDue = false;
-    GdiObject<HRGN> region = AreaRegion(areas);
-    if (areas.empty()) return region;
-    const ClippedTo clip(m_back.Dc(), region.Get());
-    GdiSurface surface(m_back.Dc());
-    RenderScene(scene, m_width, m_height, surface);
-    return region;
+    return m_redraw.Draw(scene, m_back.Dc(), m_width, m_height, whole);
 }
 
 void WindowPicture::Update(HWND hwnd, const Scene& scene)

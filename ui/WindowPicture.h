@@ -1,8 +1,8 @@
 #pragma once
 
-#include "render/damage/FrameChanges.h"
 #include "render/gdi/BackBuffer.h"
 #include "render/gdi/GdiHandles.h"
+#include "render/gdi/GdiPartialRedraw.h"
 
 class Scene;
 
@@ -36,7 +36,7 @@ private:
     bool OnlyAskedAreasDue(HWND hwnd) const;
 
     BackBuffer m_back;
-    FrameChanges m_changes;
+    GdiPartialRedraw m_redraw;
     // Invalidated by the ticks since the last paint.
     GdiObject<HRGN> m_asked;
     int m_width = 0;

@@ -21,6 +21,9 @@ public:
     std::vector<PixelRect> Next(const Scene& scene, int viewWidth, int viewHeight, int pictureWidth,
                                 int pictureHeight, bool whole, const PoseSource& poses = PresentPoses{});
 
+    // What the frame passed last drew, entry by entry in drawing order.
+    const std::vector<Footprint>& Shown() const { return m_shown.Footprints(); }
+
 private:
     // What the last frame drew, and scratch space for the next one.
     FootprintSurface m_shown;
