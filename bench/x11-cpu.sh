@@ -26,38 +26,8 @@ xvfb_pid=""
 hack=""
 trap '[ -n "$hack" ] && kill "$hack" 2>/dev/null; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -f "$log"' EXIT
 start_private_xvfb 1920x1080 "$log" || { echo "x11-cpu: no display could be started"; exit 1; }
-ticks_per_second=$(getconf CLK_TCK)
-
-# User plus system CPU ticks of a process so far (fields 14 and 15 of /proc/PID/stat, counted
-# after the parenthesised name, which may hold spaces).
-cpu_ticks() {
-  local stat
-  stat=$(cat "/proc/$1/stat") || return 1
-  stat=${stat##*) }
-  awk '{ print $12 + $13 }' <<<"$stat"
-}
-
-percent() {  # percent TICKS [SPAN]: share of one core over SPAN seconds (the measured span)
-  awk -v t="$1" -v hz="$ticks_per_second" -v s="${2:-$seconds}" 'BEGIN { printf "%6.2f %%", 100 * t / hz / s }'
-}
-
-# measure NAME COMMAND...: prints one row for the command drawing on the root window, and
-# leaves its total share of a core, in percent, in $total.
-measure() {
-  local name=$1; shift
-  "$@" >/dev/null 2>&1 &
-  hack=$!
-  sleep "$warmup"
-  local p0 x0 p1 x1
-  p0=$(cpu_ticks "$hack") || { echo "x11-cpu: $name ended early"; return 1; }
-  x0=$(cpu_ticks "$xvfb_pid")
-  sleep "$seconds"
-  p1=$(cpu_ticks "$hack") || { echo "x11-cpu: $name ended early"; return 1; }
-  x1=$(cpu_ticks "$xvfb_pid")
-  kill "$hack"; wait "$hack" 2>/dev/null; hack=""
-  total=$(percent $((p1 - p0 + x1 - x0)))
-  printf '%-44s %s   %s   %s\n' "$name" "$(percent $((p1 - p0)))" "$(percent $((x1 - x0)))" "$total"
-}
+servers=("$xvfb_pid")
+source "$root/bench/lib/cpu-rounds.bash"
 
 printf '%-44s %8s   %8s   %8s\n' "1920x1080, ${seconds} s each, % of one core" process "X server" total
 x0=$(cpu_ticks "$xvfb_pid"); sleep "$warmup"; x1=$(cpu_ticks "$xvfb_pid")
@@ -66,7 +36,6 @@ printf '%-44s %8s   %s\n' "idle X server (over ${warmup} s)" "" "$(percent $((x1
 # with their random worlds (fluidballs picks its balls' sizes at random), so the shares pool
 # the rounds.
 declare -A own peers before
-add() { awk -v a="${1:-0}" -v b="$2" 'BEGIN { print a + b }'; }
 for ((round = 1; round <= rounds; ++round)); do
   for delay in 16666 50000; do
     measure "cascadium --root --delay $delay" "$cascadium" --root --delay "$delay"
@@ -81,9 +50,6 @@ for ((round = 1; round <= rounds; ++round)); do
     before[50000]=$(add "${before[50000]:-}" "${total% \%}")
   fi
 done
-share() {  # share LABEL OURS THEIRS
-  awk -v a="$2" -v b="$3" -v l="$1" 'BEGIN { printf "%-44s %6.2f x\n", l, (b > 0 ? a / b : 0) }'
-}
 [ -n "$earlier" ] && share "cascadium at --delay 50000 / earlier build" "${own[50000]}" "${before[50000]}"
 [ -x "$peer" ] || { echo "fluidballs is not installed (xscreensaver-data-extra): no peer to compare with"; exit 0; }
 for delay in 16666 50000; do share "cascadium / fluidballs at --delay $delay" "${own[$delay]}" "${peers[$delay]}"; done

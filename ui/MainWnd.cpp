@@ -1,8 +1,6 @@
 #include "ui/MainWnd.h"
 
 #include "render/PointerPlacement.h"
-#include "render/Renderer.h"
-#include "render/gdi/GdiSurface.h"
 #include "res/ResourceIds.h"
 #include "scene/ShellDefaults.h"
 #include "ui/CanHostPreview.h"
@@ -160,7 +158,11 @@ INT_PTR CMainWnd::HandleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam
         // Handled in every mode, so Alt+F4 and friends never reach the default handling.
         if (IsFullScreen(m_mode)) PostClose();
         return 1;
+    case WM_DISPLAYCHANGE:
+        m_picture.Lost(m_hWnd);
+        return 0;
     case WM_DPICHANGED:
+        m_picture.Lost(m_hWnd);
         // The plain window moved to a monitor of another scale takes the size the system
         // suggests; the full-screen saver keeps spanning every monitor.
         if (m_mode != RunModeKind::Windowed) return 0;
@@ -183,6 +185,9 @@ void CMainWnd::OnCommand(int commandId)
 
 void CMainWnd::CheckWorldItem(WorldKind world, bool checked)
 {
+    // Called for every world the scene builds, the cradle's rebuild too: a new world's first
+    // picture is drawn whole.
+    m_picture.DrawWholeNext();
     const HMENU menu = GetMenu(m_hWnd);
     if (menu)
         CheckMenuItem(menu, static_cast<UINT>(MenuItemOf(world)), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
@@ -190,22 +195,17 @@ void CMainWnd::CheckWorldItem(WorldKind world, bool checked)
 
 void CMainWnd::RequestRedraw()
 {
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    m_picture.Update(m_hWnd, m_scene);
 }
 
 void CMainWnd::CreateBackBuffer(int width, int height)
 {
-    m_backBuffer.CreateBackBuffer(m_hWnd, width, height);
+    m_picture.Resize(m_hWnd, width, height);
 }
 
 void CMainWnd::OnPaint()
 {
-    const PaintDc paint(m_hWnd);
-    if (!m_backBuffer.Dc()) return;
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
-    GdiSurface surface(m_backBuffer.Dc(), paint.Get());
-    RenderScene(m_scene, client.right, client.bottom, surface);
+    m_picture.Paint(m_hWnd, m_scene);
 }
 
 void CMainWnd::OnMouseMove(int x, int y)

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "render/gdi/BackBuffer.h"
 #include "scene/ObjectShape.h"
 #include "scene/Scene.h"
 #include "scene/SceneShell.h"
 #include "ui/RunMode.h"
 #include "ui/TickCountClock.h"
+#include "ui/WindowPicture.h"
 #include "ui/Wnd.h"
 
 // The window the simulation runs in: a plain resizable window with a menu (Windowed), a
@@ -54,7 +54,7 @@ private:
     ObjectShape& m_lastPlacedShape;
     TickCountClock m_clock;
     Scene m_scene;
-    BackBuffer m_backBuffer;
+    WindowPicture m_picture;
     int m_nMouseX = 0;
     int m_nMouseY = 0;
     bool m_bMouseSeen = false;

@@ -9,8 +9,9 @@ constexpr std::uint64_t HashStart = 14695981039346656037ull;
 constexpr std::uint64_t HashPrime = 1099511628211ull;
 
 // How far beyond the pixels a shape names (its points, an ellipse's box corners) its drawing
-// can reach. AliasedSurface has no pen width and no antialiasing: every pixel it sets lies
-// within them, so a larger box would only redraw more than changed.
+// can reach. AliasedSurface has no pen width and no antialiasing, and GDI's pen of width 1 stays
+// inside an ellipse's box and on a line's points: every pixel either sets lies within them, so a
+// larger box would only redraw more than changed.
 constexpr int Reach = 0;
 
 // Tags that keep, say, a polyline apart from a polygon through the same points.

@@ -14,7 +14,7 @@ struct Footprint {
 };
 
 // A DrawSurface that draws nothing and keeps the footprint of each entry, so that a picture
-// drawn by AliasedSurface need be redrawn only where it changed since the frame before.
+// drawn by AliasedSurface or GDI need be redrawn only where it changed since the frame before.
 class FootprintSurface final : public DrawSurface {
 public:
     void Clear(int, int) override { m_footprints.clear(); }

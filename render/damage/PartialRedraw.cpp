@@ -2,6 +2,7 @@
 
 #include "render/Renderer.h"
 #include "render/aliased/AliasedSurface.h"
+<<<<<<< HEAD
 #include "render/damage/ChangedAreas.h"
 #include "render/damage/MergedAreas.h"
 
@@ -23,16 +24,22 @@ std::vector<PixelRect> Within(const std::vector<PixelRect>& areas, const PixelRe
 }
 
 }  // namespace
+=======
+>>>>>>> issue32
 
 std::vector<PixelRect> PartialRedraw::Draw(const Scene& scene, const PixelImage& picture, int viewWidth, int viewHeight,
                                            bool whole, const PoseSource& poses, PixelPoint origin)
 {
+<<<<<<< HEAD
     RenderScene(scene, viewWidth, viewHeight, m_next, poses);
     std::swap(m_shown, m_next);
     const PixelRect held{origin.x, origin.y, origin.x + picture.width, origin.y + picture.height};
     std::vector<PixelRect> areas{held};
     if (!whole) areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
     areas = MergedAreas(Within(areas, held));
+=======
+    std::vector<PixelRect> areas = m_changes.Next(scene, viewWidth, viewHeight, picture.width, picture.height, whole, poses);
+>>>>>>> issue32
     if (areas.empty()) return areas;
     AliasedSurface surface(picture, origin);
     surface.ClipTo(areas);

@@ -3,15 +3,14 @@
 #include "render/BodyPose.h"
 #include "render/DrawSurface.h"
 #include "render/aliased/PixelImage.h"
-#include "render/damage/FootprintSurface.h"
+#include "render/damage/FrameChanges.h"
 
 #include <vector>
 
 class Scene;
 
-// Keeps a picture of the scene up to date by redrawing only where it changed: the boxes of the
-// entries drawn differently from the frame before, as FootprintSurface tells them apart, with
-// those that overlap enough merged (MergedAreas).
+// Keeps an aliased picture of the scene up to date by redrawing only where it changed
+// (FrameChanges).
 class PartialRedraw {
 public:
     // Draws the scene, mapped to a view of viewWidth x viewHeight pixels, on the picture, which
@@ -25,7 +24,5 @@ public:
                                 bool whole, const PoseSource& poses = PresentPoses{}, PixelPoint origin = {0, 0});
 
 private:
-    // What the last frame drawn drew, and scratch space for the next one.
-    FootprintSurface m_shown;
-    FootprintSurface m_next;
+    FrameChanges m_changes;
 };

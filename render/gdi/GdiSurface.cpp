@@ -93,5 +93,5 @@ void GdiSurface::RingQuarter(const PixelRect& outer, const PixelRect& inner, con
 
 void GdiSurface::Present(int width, int height)
 {
-    BitBlt(m_target, 0, 0, width, height, m_back, 0, 0, SRCCOPY);
+    if (m_target) BitBlt(m_target, 0, 0, width, height, m_back, 0, 0, SRCCOPY);
 }

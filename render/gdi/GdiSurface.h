@@ -6,11 +6,13 @@
 #include <optional>
 
 // Draws the picture with GDI into a back buffer's device context and copies it to the paint
-// context. Each entry's pen and brushes exist only between BeginEntry and EndEntry; regions only
-// within RingQuarter. Once the surface is destroyed nothing it made is left behind.
+// context, or, without one, leaves it in the buffer for a later paint to copy. Each entry's pen
+// and brushes exist only between BeginEntry and EndEntry; regions only within RingQuarter. Once
+// the surface is destroyed nothing it made is left behind.
 class GdiSurface final : public DrawSurface {
 public:
     GdiSurface(HDC back, HDC target) : m_back(back), m_target(target) {}
+    explicit GdiSurface(HDC back) : m_back(back), m_target(nullptr) {}
 
     void Clear(int width, int height) override;
     void BeginEntry(ColorRef line, ColorRef fill, ColorRef mark) override;

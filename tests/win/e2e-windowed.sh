@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the program in its plain window shows the Cascadium world (black
 # background, navy shelves, grey objects) and File, Exit ends it with exit code 0. On a 200 % or
-# 300 % screen the window opens at two or three times its size, as far as the work area allows.
+# 300 % screen the window opens at two or three times its size, as far as the work area allows,
+# and at 200 % shows the pixels a whole repaint gives.
 source "$(dirname "${BASH_SOURCE[0]}")/host/e2e-common.bash"
 
 scr="$CASCADIUM_BIN_DIR/Cascadium.scr"
@@ -94,6 +95,10 @@ for dpi in 192 288; do
     [ "$right" -le "$area_right" ] && [ "$bottom" -le "$area_bottom" ] ||
     fail "at $dpi dpi the window is not the size asked or allowed within the work area (window, area: $placed)"
 done
+# Drawn only where it changed, the twice as large window still shows the whole repaint's pixels.
+at_dpi 192
+"$wine" "$CASCADIUM_BIN_DIR/tests/win/cascadium_win_tests.exe" --gtest_filter='EveryForm/PictureTest.*/0' \
+  >"$work/picture.log" 2>&1 || fail "at 200 % the picture differs from a whole repaint: $(grep -m2 -A4 Failure "$work/picture.log")"
 at_dpi 96
 [ "${size_at_192#*x}" -ge $((2 * ${size_at_96#*x})) ] || fail "at 200 % the window is $size_at_192, at 100 % $size_at_96"
 

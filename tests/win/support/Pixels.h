@@ -56,6 +56,15 @@ public:
         return n;
     }
 
+    // Pixels that differ from the other picture's at the same place, or all when the sizes differ.
+    int CountDiffering(const Pixels& other) const
+    {
+        if (other.m_pixels.size() != m_pixels.size()) return static_cast<int>(m_pixels.size());
+        int n = 0;
+        for (size_t i = 0; i < m_pixels.size(); ++i) n += m_pixels[i] != other.m_pixels[i];
+        return n;
+    }
+
     int Width() const { return m_width; }
     int Height() const { return m_height; }
 

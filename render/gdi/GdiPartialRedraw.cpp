@@ -1,0 +1,18 @@
+#include "render/gdi/GdiPartialRedraw.h"
+
+#include "render/Renderer.h"
+#include "render/damage/EntriesMeeting.h"
+#include "render/gdi/AreaRegion.h"
+#include "render/gdi/GdiSurface.h"
+
+GdiObject<HRGN> GdiPartialRedraw::Draw(const Scene& scene, HDC back, int width, int height, bool whole)
+{
+    const std::vector<PixelRect> areas = m_changes.Next(scene, width, height, width, height, whole);
+    GdiObject<HRGN> region = AreaRegion(areas);
+    if (areas.empty()) return region;
+    const ClippedTo clip(back, region.Get());
+    GdiSurface surface(back);
+    EntriesMeeting entries(surface, m_changes.Shown(), areas);
+    RenderScene(scene, width, height, entries);
+    return region;
+}
