@@ -9,13 +9,13 @@
 
 namespace {
 
-// The parts of the areas inside the picture; an entry's box can reach past its edges.
-std::vector<PixelRect> WithinPicture(const std::vector<PixelRect>& areas, int width, int height)
+// The parts of the areas inside `bounds`; an entry's box can reach past the picture's edges.
+std::vector<PixelRect> Within(const std::vector<PixelRect>& areas, const PixelRect& bounds)
 {
     std::vector<PixelRect> inside;
     for (const PixelRect& a : areas) {
-        const PixelRect part{std::max(a.left, 0), std::max(a.top, 0), std::min(a.right, width),
-                             std::min(a.bottom, height)};
+        const PixelRect part{std::max(a.left, bounds.left), std::max(a.top, bounds.top),
+                             std::min(a.right, bounds.right), std::min(a.bottom, bounds.bottom)};
         if (part.left < part.right && part.top < part.bottom) inside.push_back(part);
     }
     return inside;
@@ -23,12 +23,12 @@ std::vector<PixelRect> WithinPicture(const std::vector<PixelRect>& areas, int wi
 
 }  // namespace
 
-std::vector<PixelRect> FrameChanges::Next(const Scene& scene, int viewWidth, int viewHeight, int pictureWidth,
-                                          int pictureHeight, bool whole, const PoseSource& poses)
+std::vector<PixelRect> FrameChanges::Next(const Scene& scene, int viewWidth, int viewHeight, const PixelRect& held,
+                                          bool whole, const PoseSource& poses)
 {
     RenderScene(scene, viewWidth, viewHeight, m_next, poses);
     std::swap(m_shown, m_next);
-    std::vector<PixelRect> areas{{0, 0, pictureWidth, pictureHeight}};
+    std::vector<PixelRect> areas{held};
     if (!whole) areas = ChangedAreas(m_next.Footprints(), m_shown.Footprints());
-    return MergedAreas(WithinPicture(areas, pictureWidth, pictureHeight));
+    return MergedAreas(Within(areas, held));
 }

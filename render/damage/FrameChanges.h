@@ -14,12 +14,12 @@ class Scene;
 // GDI) redraws only there.
 class FrameChanges {
 public:
-    // The areas of a pictureWidth x pictureHeight picture, holding the top-left corner of a view
-    // of viewWidth x viewHeight pixels, where the scene's frame differs from the one passed
-    // last; the whole picture when `whole` (its pixels were lost, or never drawn). Possibly
-    // none. This frame then counts as the one drawn. The bodies stand where `poses` places them.
-    std::vector<PixelRect> Next(const Scene& scene, int viewWidth, int viewHeight, int pictureWidth,
-                                int pictureHeight, bool whole, const PoseSource& poses = PresentPoses{});
+    // The areas within `held` (the part of a view of viewWidth x viewHeight pixels that the
+    // picture holds, in the view's pixels) where the scene's frame differs from the one passed
+    // last; all of `held` when `whole` (its pixels were lost, or never drawn). Possibly none.
+    // This frame then counts as the one drawn. The bodies stand where `poses` places them.
+    std::vector<PixelRect> Next(const Scene& scene, int viewWidth, int viewHeight, const PixelRect& held, bool whole,
+                                const PoseSource& poses = PresentPoses{});
 
     // What the frame passed last drew, entry by entry in drawing order.
     const std::vector<Footprint>& Shown() const { return m_shown.Footprints(); }

@@ -7,7 +7,7 @@
 
 GdiObject<HRGN> GdiPartialRedraw::Draw(const Scene& scene, HDC back, int width, int height, bool whole)
 {
-    const std::vector<PixelRect> areas = m_changes.Next(scene, width, height, width, height, whole);
+    const std::vector<PixelRect> areas = m_changes.Next(scene, width, height, {0, 0, width, height}, whole);
     GdiObject<HRGN> region = AreaRegion(areas);
     if (areas.empty()) return region;
     const ClippedTo clip(back, region.Get());
