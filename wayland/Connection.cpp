@@ -74,6 +74,8 @@ void Connection::Global(void* data, wl_registry* registry, std::uint32_t name, c
         xdg_wm_base_add_listener(self.wmBase, &WmBaseListener, nullptr);
     } else if (is(wl_seat_interface) && !self.seat && version >= SeatVersion) {
         self.seat = static_cast<wl_seat*>(Bind(registry, name, wl_seat_interface, version, SeatVersion));
+        static const wl_seat_listener listener = {SeatCapabilities, [](void*, wl_seat*, const char*) {}};
+        wl_seat_add_listener(self.seat, &listener, &self);
     } else if (is(zxdg_decoration_manager_v1_interface)) {
         self.decorations = static_cast<zxdg_decoration_manager_v1*>(
             Bind(registry, name, zxdg_decoration_manager_v1_interface, version, 1));
@@ -125,4 +127,11 @@ void Connection::OutputDone(void* data, wl_output* proxy)
     } else if (self.onScaleChanged) {
         self.onScaleChanged(**output);
     }
+}
+
+void Connection::SeatCapabilities(void* data, wl_seat*, std::uint32_t capabilities)
+{
+    auto& self = *static_cast<Connection*>(data);
+    self.seatCapabilities = capabilities;
+    if (self.onSeatCapabilities) self.onSeatCapabilities();
 }

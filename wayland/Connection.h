@@ -42,6 +42,10 @@ public:
     std::function<void(const Output&)> onOutputAdded;
     std::function<void(const Output&)> onScaleChanged;
     std::function<void(const Output&)> onOutputRemoved;
+    // The seat's devices (wl_seat capabilities), as they were last described, and told of each
+    // change. The seat describes them as soon as it is bound, before anyone could listen.
+    std::uint32_t seatCapabilities = 0;
+    std::function<void()> onSeatCapabilities;
 
     wl_display* const display;
     wl_compositor* compositor = nullptr;
@@ -57,6 +61,7 @@ private:
     static void GlobalRemove(void* data, wl_registry* registry, std::uint32_t name);
     static void OutputScale(void* data, wl_output* output, std::int32_t factor);
     static void OutputDone(void* data, wl_output* output);
+    static void SeatCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities);
 
     wl_registry* m_registry;
     std::vector<std::unique_ptr<Output>> m_outputs;

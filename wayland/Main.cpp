@@ -39,7 +39,7 @@ int Run(Connection& connection, const Options& options, int signals)
         return RunEventLoop(connection.display, background, signals);
     }
     Toplevel window(connection, clock, options.shell.world, options.form == Form::Fullscreen);
-    const Seat seat(connection.seat, window);
+    const Seat seat(connection, window);
     return RunEventLoop(connection.display, window, signals);
 }
 

@@ -106,46 +106,48 @@ const wl_touch_listener TouchListener = {
 
 }  // namespace
 
-Seat::Seat(wl_seat* seat, SeatInput& input) : m_seat(seat), m_input(input)
+Seat::Seat(Connection& connection, SeatInput& input) : m_connection(connection), m_input(input)
 {
-    static const wl_seat_listener listener = {Capabilities, Name};
-    if (m_seat) wl_seat_add_listener(m_seat, &listener, this);
+    connection.onSeatCapabilities = [this] { FollowCapabilities(); };
+    FollowCapabilities();
 }
 
 Seat::~Seat()
 {
+    m_connection.onSeatCapabilities = nullptr;
     if (m_pointer) wl_pointer_release(m_pointer);
     if (m_keyboardProxy) wl_keyboard_release(m_keyboardProxy);
     if (m_touch) wl_touch_release(m_touch);
 }
 
-void Seat::Capabilities(void* data, wl_seat* seat, std::uint32_t capabilities)
+void Seat::FollowCapabilities()
 {
-    Seat& self = *static_cast<Seat*>(data);
+    wl_seat* seat = m_connection.seat;
+    const std::uint32_t capabilities = m_connection.seatCapabilities;
     // Kept while the seat has them: a keyboard taken afresh would lose the focus it has.
     const bool pointer = capabilities & WL_SEAT_CAPABILITY_POINTER;
-    if (pointer && !self.m_pointer) {
-        self.m_pointer = wl_seat_get_pointer(seat);
-        wl_pointer_add_listener(self.m_pointer, &PointerListener, &self);
-    } else if (!pointer && self.m_pointer) {
-        wl_pointer_release(self.m_pointer);
-        self.m_pointer = nullptr;
+    if (pointer && !m_pointer) {
+        m_pointer = wl_seat_get_pointer(seat);
+        wl_pointer_add_listener(m_pointer, &PointerListener, this);
+    } else if (!pointer && m_pointer) {
+        wl_pointer_release(m_pointer);
+        m_pointer = nullptr;
     }
     const bool keyboard = capabilities & WL_SEAT_CAPABILITY_KEYBOARD;
-    if (keyboard && !self.m_keyboardProxy) {
-        self.m_keyboardProxy = wl_seat_get_keyboard(seat);
-        wl_keyboard_add_listener(self.m_keyboardProxy, &KeyboardListener, &self);
-    } else if (!keyboard && self.m_keyboardProxy) {
-        wl_keyboard_release(self.m_keyboardProxy);
-        self.m_keyboardProxy = nullptr;
+    if (keyboard && !m_keyboardProxy) {
+        m_keyboardProxy = wl_seat_get_keyboard(seat);
+        wl_keyboard_add_listener(m_keyboardProxy, &KeyboardListener, this);
+    } else if (!keyboard && m_keyboardProxy) {
+        wl_keyboard_release(m_keyboardProxy);
+        m_keyboardProxy = nullptr;
     }
     const bool touch = capabilities & WL_SEAT_CAPABILITY_TOUCH;
-    if (touch && !self.m_touch) {
-        self.m_touch = wl_seat_get_touch(seat);
-        wl_touch_add_listener(self.m_touch, &TouchListener, &self);
-    } else if (!touch && self.m_touch) {
-        wl_touch_release(self.m_touch);
-        self.m_touch = nullptr;
-        self.m_touching = false;
+    if (touch && !m_touch) {
+        m_touch = wl_seat_get_touch(seat);
+        wl_touch_add_listener(m_touch, &TouchListener, this);
+    } else if (!touch && m_touch) {
+        wl_touch_release(m_touch);
+        m_touch = nullptr;
+        m_touching = false;
     }
 }

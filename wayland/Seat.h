@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toy/ToyInput.h"
+#include "wayland/Connection.h"
 #include "wayland/Keyboard.h"
 
 #include <wayland-client.h>
@@ -29,16 +30,15 @@ protected:
 // handed to `input`.
 class Seat {
 public:
-    Seat(wl_seat* seat, SeatInput& input);
+    Seat(Connection& connection, SeatInput& input);
     ~Seat();
     Seat(const Seat&) = delete;
     Seat& operator=(const Seat&) = delete;
 
 private:
-    static void Capabilities(void* data, wl_seat* seat, std::uint32_t capabilities);
-    static void Name(void*, wl_seat*, const char*) {}
+    void FollowCapabilities();
 
-    wl_seat* m_seat;
+    Connection& m_connection;
     SeatInput& m_input;
     Keyboard m_keyboard;
     wl_pointer* m_pointer = nullptr;
