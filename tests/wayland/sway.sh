@@ -120,9 +120,21 @@ pictures_in() {
     END { for (i = 0; i < n; i++) if (times[i] > times[n - 1] - span * 1000) c++; print c + 0 }' "$log"
 }
 
+# The command line and the compositor's absence, before there is one: one line each.
+one_line() {  # one_line STATUS ARGS...: it ends with STATUS and prints exactly one line
+  local want=$1; shift
+  "${as[@]}" WAYLAND_DISPLAY=wayland-none "$CASCADIUM_WAYLAND" "$@" >"$work/out.txt" 2>&1
+  local got=$?
+  [ "$got" = "$want" ] && [ "$(wc -l <"$work/out.txt")" = 1 ] || { echo "    status $got: $(cat "$work/out.txt")"; false; }
+}
+session
+check "an unknown option ends it with status 2 and one line" one_line 2 --root
+check "--fullscreen with --background ends it with status 2 and one line" one_line 2 --fullscreen --background
+check "no compositor to connect to ends it with status 1 and one line" one_line 1 --background
+
 start_sway
 # A headless seat has no pointer until a client makes one; wtype makes its keyboard as it types.
-coproc POINTER { "${as[@]}" "$WAYLAND_TEST_POINTER"; }
+coproc POINTER { exec "${as[@]}" "$WAYLAND_TEST_POINTER"; }
 started+=("$POINTER_PID")
 read -r -t 10 said <&"${POINTER[0]}"
 [ "${said:-}" = ready ] || { echo "no pointer could be made"; exit 1; }
@@ -198,6 +210,12 @@ check "a second output gets its own background" wait_for 10 shows_navy "-o HEADL
 msg "output HEADLESS-2 disable"
 msg "output HEADLESS-2 enable"
 check "and gets it again when it comes back" wait_for 10 shows_navy "-o HEADLESS-2" 10000
+# At scale 2 the 800x600 output is 400x300 logical pixels; its picture stays 800x600, sharp.
+msg "output HEADLESS-2 scale 2"
+sharp() { grep -q 'set_buffer_scale(2)' "$background_log" &&
+          ! grep -q 'create_buffer(new id wl_buffer@[0-9]*, 0, 400, 300, ' "$background_log"; }
+check "at scale 2 the second output's picture keeps its 800x600 pixels, at buffer scale 2" wait_for 5 sharp
+check "and shows the world" wait_for 5 shows_navy "-o HEADLESS-2" 10000
 check "the background is still running" kill -0 "$background"
 
 # The compositor gone: every client ends with status 1 and one line.
