@@ -165,6 +165,12 @@ titled() { [ "$(view | cut -d'|' -f1)" = "$1" ]; }
 check "2 names the cradle in the title" wait_for 5 titled "Newton's Cradle"
 cradle_shows() { shoot "0,0 1024x768" && at_least "$(count_of 808080)" 2000 && at_most "$(count_of 000080)" 100; }
 check "the cradle shows: grey balls, no shelves" wait_for 5 cradle_shows
+# Each buffer catches up on the pictures drawn in the others: one that did not would bring back
+# balls where they were a picture or more ago, as the compositor shows more of it.
+shoot "0,0 1024x768"
+first=$(count_of 808080) most=0
+for _ in 1 2 3 4 5 6; do sleep 0.4; shoot "0,0 1024x768"; most=$(( $(count_of 808080) > most ? $(count_of 808080) : most )); done
+check "no ghost of the balls builds up (808080 pixels $first, then at most $most)" at_most "$most" $((first * 108 / 100))
 before=$(count_grey)
 # point WORDS: one event of the test pointer ("move DX DY", "press", "release"), once it is done.
 point() { echo "$*" >&"${POINTER[1]}" && read -r -t 5 said <&"${POINTER[0]}" && [ "$said" = done ]; }
