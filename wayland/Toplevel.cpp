@@ -9,8 +9,10 @@ Toplevel::Toplevel(Connection& connection, const Clock& clock, WorldKind world, 
       m_toplevel(xdg_surface_get_toplevel(m_xdgSurface)),
       m_saver(fullscreen),
       m_width(DefaultViewWidth),
-      m_height(DefaultViewHeight)
+      m_height(DefaultViewHeight),
+      m_connection(connection)
 {
+    connection.onScaleChanged = [this](const Output&) { m_scene.FollowScale(); };
     static const xdg_surface_listener surfaceListener = {SurfaceConfigure};
     // Bounds and capabilities come only from a later xdg-shell than the one bound.
     static const xdg_toplevel_listener toplevelListener = {
@@ -31,6 +33,7 @@ Toplevel::Toplevel(Connection& connection, const Clock& clock, WorldKind world, 
 
 Toplevel::~Toplevel()
 {
+    m_connection.onScaleChanged = nullptr;
     if (m_decoration) zxdg_toplevel_decoration_v1_destroy(m_decoration);
     xdg_toplevel_destroy(m_toplevel);
     xdg_surface_destroy(m_xdgSurface);

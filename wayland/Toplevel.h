@@ -49,4 +49,5 @@ private:
     int m_pointerY = 0;
     bool m_primaryHeld = false;
     bool m_ended = false;
+    Connection& m_connection;
 };

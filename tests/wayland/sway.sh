@@ -152,6 +152,17 @@ pictures=$(pictures_in 2)
 check "about 60 pictures a second, each with its changed areas ($pictures in 2 s)" \
   eval "at_least $pictures 90 && at_most $pictures 130"
 
+# No buffer is attached again (drawn in again) before the compositor has let go of it.
+redrawn_held() {
+  awk '/-> wl_surface@[0-9]+\.attach\(wl_buffer@/ { match($0, /wl_buffer@[0-9]+/); b = substr($0, RSTART, RLENGTH)
+                                                    if (held[b]) n++; held[b] = 1; attached++ }
+       /wl_buffer@[0-9]+\.(release|destroy)\(/ { match($0, /wl_buffer@[0-9]+/); held[substr($0, RSTART, RLENGTH)] = 0 }
+       END { print n + 0, attached + 0 }' "$log"
+}
+read -r early attached <<<"$(redrawn_held)"
+check "no buffer is drawn in while the compositor holds it ($early of $attached attached early)" \
+  eval "[ $early = 0 ] && [ $attached -gt 100 ]"
+
 # A floating window of another size: new buffers of that size, the shelves reaching its edges.
 msg "[pid=$program] floating enable, resize set 600 400, move position 100 100"
 resized() { grep -q 'create_buffer(new id wl_buffer@[0-9]*, 0, 600, 400, 2400, ' "$log"; }
