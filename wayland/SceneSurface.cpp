@@ -26,6 +26,11 @@ void SceneSurface::SetSize(int width, int height)
     m_height = height;
     m_reshaped = true;
     m_toy.Resize(m_width * m_scale, m_height * m_scale);
+    // Every pixel is opaque: the compositor need draw nothing beneath.
+    wl_region* opaque = wl_compositor_create_region(m_connection.compositor);
+    wl_region_add(opaque, 0, 0, width, height);
+    wl_surface_set_opaque_region(m_surface, opaque);
+    wl_region_destroy(opaque);
 }
 
 void SceneSurface::SetScale(std::int32_t scale)
