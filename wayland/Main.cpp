@@ -6,10 +6,12 @@
 //   outputs' integer buffer scale; server-side decorations (xdg-decoration); keys through
 //   xkbcommon, the pointer and one finger of touch through the toy; the background on every
 //   output (wlr-layer-shell), following outputs as they come and go.
-// Left out: fractional scaling (wp-fractional-scale, not in this wayland-protocols), client-side
-//   decorations (a compositor without xdg-decoration shows the window bare), key repeat (the toy
-//   takes only a key's first press), the presentation clock (wp-presentation: the frame callback
-//   paces the pictures, as the X11 program's delay does, and the moment shown is the clock's).
+// Left out: fractional scaling (wp-fractional-scale, which Debian 12's sway 1.7, the compositor it
+//   is tested under, does not offer; a fractional output gets the next whole scale, which the
+//   compositor scales down, so wp-viewporter is not needed either), client-side decorations (a
+//   compositor without xdg-decoration shows the window bare), key repeat (the toy takes only a
+//   key's first press), the presentation clock (wp-presentation: the frame callback paces the
+//   pictures, as the X11 program's delay does, and the moment shown is the clock's).
 #include "toy/SteadyClock.h"
 #include "wayland/Background.h"
 #include "wayland/Connection.h"
