@@ -39,6 +39,7 @@ Background::~Background()
 void Background::Add(const Output& output)
 {
     auto layer = std::make_unique<Layer>(this, output, m_connection, m_clock, m_world);
+    layer->scene.ExpectOutput(output.proxy);
     wl_surface* surface = layer->scene.Surface();
     // An empty input region: every event goes to what lies above, or to nothing.
     wl_region* none = wl_compositor_create_region(m_connection.compositor);

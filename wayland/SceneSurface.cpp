@@ -68,11 +68,15 @@ void SceneSurface::TickAndPaint()
     m_reshaped = false;
 }
 
+void SceneSurface::ExpectOutput(wl_output* output)
+{
+    if (std::find(m_outputs.begin(), m_outputs.end(), output) == m_outputs.end()) m_outputs.push_back(output);
+    FollowScale();
+}
+
 void SceneSurface::Enter(void* data, wl_surface*, wl_output* output)
 {
-    auto& self = *static_cast<SceneSurface*>(data);
-    self.m_outputs.push_back(output);
-    self.FollowScale();
+    static_cast<SceneSurface*>(data)->ExpectOutput(output);
 }
 
 void SceneSurface::Leave(void* data, wl_surface*, wl_output* output)

@@ -28,6 +28,9 @@ public:
     void SetSize(int width, int height);
     // An output's scale changed: the surface follows it if it is on that output.
     void FollowScale() { SetScale(LargestScale()); }
+    // The surface will be on this output (a layer made for it): its first picture takes the
+    // output's scale, before the compositor says it entered.
+    void ExpectOutput(wl_output* output);
     // A point of the surface in the toy's view pixels (buffer pixels).
     int ToView(double logical) const { return static_cast<int>(logical * m_scale); }
 

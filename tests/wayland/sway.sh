@@ -4,7 +4,7 @@
 # shelves, about 60 changing pictures a second, and redraws at a new size; a drag drops objects,
 # 2 shows the cradle. --fullscreen covers the output, hides the pointer and ends with status 0 on
 # a move beyond the saver's tolerance, not on a smaller one. --background draws the world behind
-# another client's window on each of two outputs, and on one added later. A compositor killed
+# another client's window on each of two outputs, the second at scale 2 and then 1. A compositor killed
 # under it ends it with status 1 and one line.
 set -uo pipefail
 : "${CASCADIUM_WAYLAND:?the cascadium-wayland program}"
@@ -43,7 +43,7 @@ cat >"$work/sway.conf" <<'EOF'
 xwayland disable
 default_border none
 output HEADLESS-1 mode 1024x768 position 0 0
-output HEADLESS-2 mode 800x600 position 1024 0
+output HEADLESS-2 mode 800x600 position 1024 0 scale 2
 EOF
 # user COMMAND...: runs it as the test user in the session's private environment.
 # as_user: the words that run a command as the test user in the session's private environment,
@@ -227,11 +227,14 @@ check "a second output gets its own background" wait_for 10 shows_navy "-o HEADL
 msg "output HEADLESS-2 disable"
 msg "output HEADLESS-2 enable"
 check "and gets it again when it comes back" wait_for 10 shows_navy "-o HEADLESS-2" 10000
-# At scale 2 the 800x600 output is 400x300 logical pixels; its picture stays 800x600, sharp.
-msg "output HEADLESS-2 scale 2"
-sharp() { grep -q 'set_buffer_scale(2)' "$background_log" &&
-          ! grep -q 'create_buffer(new id wl_buffer@[0-9]*, 0, 400, 300, ' "$background_log"; }
-check "at scale 2 the second output's picture keeps its 800x600 pixels, at buffer scale 2" wait_for 5 sharp
+# The second output comes at scale 2, 400x300 logical pixels: its pictures are 800x600 from the
+# first, sharp. Back at scale 1 they are 800x600 again, not twice that.
+sized() { grep -q 'create_buffer(new id wl_buffer@[0-9]*, 0, '"$1, $2"', ' "$background_log"; }
+check "at scale 2 the second output's pictures have its 800x600 pixels from the first" \
+  eval "sized 800 600 && ! sized 400 300"
+msg "output HEADLESS-2 scale 1"
+sleep 0.5
+check "at scale 1 too, not 1600x1200" eval "! sized 1600 1200"
 check "and shows the world" wait_for 5 shows_navy "-o HEADLESS-2" 10000
 check "the background is still running" kill -0 "$background"
 
