@@ -23,7 +23,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.bash"
 work=$(mktemp -d)
 chmod 755 "$work"
 mkdir -m 700 "$work/run"
-[ ${#as_user[@]} -eq 0 ] || chown "$test_user" "$work/run"
+if [ ${#as_user[@]} -gt 0 ]; then
+  chown "$test_user" "$work/run"
+  # The build tree may lie where the test user cannot reach (under /root): run copies.
+  mkdir "$work/bin" && cp "$CASCADIUM_WAYLAND" "$WAYLAND_TEST_POINTER" "$work/bin/" && chmod 755 "$work/bin"/*
+  CASCADIUM_WAYLAND=$work/bin/$(basename "$CASCADIUM_WAYLAND")
+  WAYLAND_TEST_POINTER=$work/bin/$(basename "$WAYLAND_TEST_POINTER")
+fi
 sway_pid=""
 started=()  # the program's runs, ended by id when the script ends
 cleanup() {
