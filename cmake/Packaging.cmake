@@ -32,8 +32,12 @@ if(CASCADIUM_SHELL STREQUAL win)
   include(CPack)
 elseif(CASCADIUM_SHELL STREQUAL x11)
   # `cpack` in the build tree: a Debian package of the X11 program, installed where
-  # xscreensaver looks for its hacks and their settings descriptions.
+  # xscreensaver looks for its hacks and their settings descriptions, and of the Wayland
+  # program when it is built, which users and idle daemons start by name.
   install(TARGETS ${program} RUNTIME DESTINATION libexec/xscreensaver)
+  if(TARGET cascadium-wayland)
+    install(TARGETS cascadium-wayland RUNTIME DESTINATION bin)
+  endif()
   install(FILES ${PROJECT_SOURCE_DIR}/x11/cascadium.xml DESTINATION share/xscreensaver/config)
   include(${CMAKE_CURRENT_LIST_DIR}/PackageDocs.cmake)
   set(CPACK_GENERATOR DEB)
@@ -45,7 +49,7 @@ elseif(CASCADIUM_SHELL STREQUAL x11)
   set(CPACK_PACKAGE_CONTACT "Zantrel")
   set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Two-dimensional physics worlds as an xscreensaver hack")
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-      "Grey objects fall, bounce, roll, pile up on shelves and vanish again, swing in\n a Newton's cradle or drop through a field of pins. Box2D physics.")
+      "Grey objects fall, bounce, roll, pile up on shelves and vanish again, swing in\n a Newton's cradle or drop through a field of pins. Box2D physics.\n On Wayland desktops, cascadium-wayland shows them in a window, as a screen\n saver or as a live background.")
   set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION x11)

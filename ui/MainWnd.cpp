@@ -18,9 +18,6 @@
 
 namespace {
 constexpr UINT_PTR TickTimerId = 1;
-// The full-screen saver ignores pointer jitter up to this many pixels (on a 100 % screen) from
-// where it first saw the pointer.
-constexpr int MouseToleranceAt96 = 4;
 }  // namespace
 
 // The scene seeds its random generator and its step clock from the tick counter.
@@ -218,7 +215,7 @@ void CMainWnd::OnMouseMove(int x, int y)
             m_nMouseY = y;
             m_bMouseSeen = true;
         } else {
-            const int tolerance = ScaleForDpi(MouseToleranceAt96, WindowDpi(m_hWnd));
+            const int tolerance = ScaleForDpi(SaverPointerTolerance, WindowDpi(m_hWnd));
             if (std::abs(x - m_nMouseX) > tolerance || std::abs(y - m_nMouseY) > tolerance) PostClose();
         }
         break;

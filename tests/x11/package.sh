@@ -16,6 +16,14 @@ expected="-rwxr-xr-x ./usr/libexec/xscreensaver/cascadium
 -rw-r--r-- ./usr/share/lintian/overrides/cascadium
 -rw-r--r-- ./usr/share/man/man6/cascadium.6.gz
 -rw-r--r-- ./usr/share/xscreensaver/config/cascadium.xml"
+# The Wayland program and its page, when the build made it.
+wayland_built=false
+if [ -x "$CASCADIUM_BUILD_DIR/wayland/cascadium-wayland" ]; then
+  wayland_built=true
+  expected+="
+-rwxr-xr-x ./usr/bin/cascadium-wayland
+-rw-r--r-- ./usr/share/man/man6/cascadium-wayland.6.gz"
+fi
 
 cmake --install "$CASCADIUM_BUILD_DIR" --prefix "$work/prefix" >"$work/install.log" 2>&1
 while read -r _ path; do
@@ -39,6 +47,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "  Depends: $depends"
 check "it depends on the X libraries, and no longer on Cairo" \
   eval "[[ '$depends' == *libx11-6* && '$depends' == *libxext6* && '$depends' != *cairo* ]]"
+$wayland_built && check "and on the Wayland client and XKB libraries" \
+  eval "[[ '$depends' == *libwayland-client0* && '$depends' == *libxkbcommon0* ]]"
 
 dpkg-deb -x "$deb" "$work/root"
 docs="$work/root/usr/share"
@@ -50,6 +60,13 @@ zcat "$docs/man/man6/cascadium.6.gz" | sed 's/\\-/-/g' | awk 'tag { print } { ta
 for option in $("$CASCADIUM" --help | grep -oE '^  --[a-z-]+'); do
   check "its manual page has an entry for $option, as --help does" grep -qE -- "^\.B[IR]? $option( |\$)" "$work/entries.txt"
 done
+if $wayland_built; then
+  zcat "$docs/man/man6/cascadium-wayland.6.gz" | sed 's/\\-/-/g' | awk 'tag { print } { tag = /^\.TP/ }' >"$work/entries.txt"
+  for option in $("$work/root/usr/bin/cascadium-wayland" --help | grep -oE '^  --[a-z-]+'); do
+    check "cascadium-wayland's page has an entry for $option, as its --help does" \
+      grep -qE -- "^\.B[IR]? $option( |\$)" "$work/entries.txt"
+  done
+fi
 
 # Debian's own judge of a package: no error and no warning. The overrides the package ships say
 # why each tag they hide does not apply.
