@@ -68,14 +68,6 @@ wait_for() {  # wait_for SECONDS COMMAND...: every tenth of a second until it su
   shift
   until "$@"; do [ "$SECONDS" -lt "$deadline" ] || return 1; sleep 0.1; done
 }
-wait_exit() {  # wait_exit PID SECONDS: $status is the exit status, or "running" after SECONDS
-  local pid=$1 tenths=$(($2 * 10))
-  status=running
-  while [ "$tenths" -gt 0 ]; do
-    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; status=$?; return; fi
-    sleep 0.1; tenths=$((tenths - 1))
-  done
-}
 sway_listens() {
   socket=$(cd "$work/run" && ls wayland-[0-9] 2>/dev/null | head -n 1)
   swaysock=$(ls "$work/run"/sway-ipc.*.sock 2>/dev/null | head -n 1)

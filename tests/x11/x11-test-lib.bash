@@ -41,16 +41,6 @@ start_program() {
   started+=("$program")
 }
 
-# wait_exit PID SECONDS: sets $status to the exit status, or to "running" after SECONDS.
-wait_exit() {
-  local pid=$1 tenths=$(($2 * 10))
-  status=running
-  while [ "$tenths" -gt 0 ]; do
-    if ! kill -0 "$pid" 2>/dev/null; then wait "$pid"; status=$?; return; fi
-    sleep 0.1; tenths=$((tenths - 1))
-  done
-}
-
 # wait_window TITLE SECONDS: the id of the window of exactly that title, or empty.
 wait_window() {
   local id="" tenths=$(($2 * 10))
