@@ -14,20 +14,6 @@ constexpr std::uint64_t HashPrime = 1099511628211ull;
 // larger box would only redraw more than changed.
 constexpr int Reach = 0;
 
-// How far outside the view a coordinate of an upright rectangle still tells on its pixels: its
-// edge's one-pixel line lies no further out than that.
-constexpr int OffViewMargin = 2;
-
-// True for a closed outline of an upright rectangle, every side level or plumb.
-bool IsUprightRectangle(const PixelPoint* points, int count)
-{
-    if (count != 5 || points[4].x != points[0].x || points[4].y != points[0].y) return false;
-    for (int i = 0; i < 4; ++i) {
-        if (points[i].x != points[i + 1].x && points[i].y != points[i + 1].y) return false;
-    }
-    return true;
-}
-
 // Tags that keep, say, a polyline apart from a polygon through the same points.
 enum Tag : int {
     PolylineTag = 1,
@@ -65,13 +51,6 @@ void FootprintSurface::Cover(const PixelPoint* points, int count)
     }
 }
 
-void FootprintSurface::Clear(int width, int height)
-{
-    m_footprints.clear();
-    m_width = width;
-    m_height = height;
-}
-
 void FootprintSurface::BeginEntry(ColorRef line, ColorRef fill, ColorRef mark)
 {
     m_entry = {HashStart, {}};
@@ -102,19 +81,7 @@ void FootprintSurface::Ellipse(const PixelRect& box)
 void FootprintSurface::Polygon(const PixelPoint* points, int count)
 {
     Mix(PolygonTag);
-    if (!IsUprightRectangle(points, count)) {
-        Cover(points, count);
-        return;
-    }
-    // An upright rectangle's pixels in the view are the same wherever its sides lie beyond it:
-    // the conveyor, wider than any view, slides with its ends off the screen and is redrawn only
-    // when what shows of it moves.
-    PixelPoint seen[5];
-    for (int i = 0; i < count; ++i) {
-        seen[i] = {std::clamp(points[i].x, -OffViewMargin, m_width + OffViewMargin),
-                   std::clamp(points[i].y, -OffViewMargin, m_height + OffViewMargin)};
-    }
-    Cover(seen, count);
+    Cover(points, count);
 }
 
 void FootprintSurface::RingQuarter(const PixelRect& outer, const PixelRect& inner, const PixelPoint* wedge)

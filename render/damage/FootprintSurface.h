@@ -17,7 +17,7 @@ struct Footprint {
 // drawn by AliasedSurface or GDI need be redrawn only where it changed since the frame before.
 class FootprintSurface final : public DrawSurface {
 public:
-    void Clear(int width, int height) override;
+    void Clear(int, int) override { m_footprints.clear(); }
     void BeginEntry(ColorRef line, ColorRef fill, ColorRef mark) override;
     void EndEntry() override;
     void Polyline(const PixelPoint* points, int count) override;
@@ -35,8 +35,6 @@ private:
     void Cover(const PixelRect& box);
 
     std::vector<Footprint> m_footprints;
-    int m_width = 0;  // of the view
-    int m_height = 0;
     Footprint m_entry{};
     bool m_empty = true;
 };

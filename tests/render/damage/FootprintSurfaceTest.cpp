@@ -92,43 +92,6 @@ TEST(FootprintSurfaceTest, ALineAndAPolygonThroughTheSamePointsDiffer)
     EXPECT_NE(surface.Footprints().front().signature, PolygonFootprint({{10, 20}, {30, 40}}).signature);
 }
 
-// The conveyor: a slab wider than the view slides with its ends off it. Rectangles whose ends lie
-// at or beyond each edge, some a pixel apart: two that share a signature must draw the same
-// pixels, and the far ends moving must leave the signature as it was.
-TEST(FootprintSurfaceTest, AnUprightRectangleKeepsItsSignatureOnlyWhileWhatShowsOfItStays)
-{
-    constexpr int Width = 800, Height = 480;
-    struct Drawn {
-        std::uint64_t signature;
-        std::vector<std::uint32_t> pixels;
-    };
-    std::vector<Drawn> drawn;
-    for (int left : {-5000, -4990, -3, -2, -1, 0}) {
-        for (int right : {5000, 5010, 802, 801, 800, 799}) {
-            const PixelPoint slab[5] = {{left, 400}, {right, 400}, {right, 430}, {left, 430}, {left, 400}};
-            FootprintSurface footprints;
-            footprints.Clear(Width, Height);
-            footprints.BeginEntry(White, Grey, 0);
-            footprints.Polygon(slab, 5);
-            footprints.EndEntry();
-            std::vector<std::uint32_t> pixels(Width * Height, 0);
-            AliasedSurface surface({reinterpret_cast<unsigned char*>(pixels.data()), Width, Height, Width * 4});
-            surface.BeginEntry(White, Grey, 0);
-            surface.Polygon(slab, 5);
-            surface.EndEntry();
-            drawn.push_back({footprints.Footprints().front().signature, std::move(pixels)});
-        }
-    }
-    EXPECT_EQ(drawn[0].signature, drawn[7].signature);  // both ends 10 pixels further out
-    for (std::size_t a = 0; a < drawn.size(); ++a) {
-        for (std::size_t b = a + 1; b < drawn.size(); ++b) {
-            if (drawn[a].signature == drawn[b].signature) {
-                EXPECT_EQ(drawn[a].pixels, drawn[b].pixels) << a << ", " << b;
-            }
-        }
-    }
-}
-
 TEST(FootprintSurfaceTest, EveryEntryIsKeptEvenOneThatDrewNothing)
 {
     FootprintSurface surface;

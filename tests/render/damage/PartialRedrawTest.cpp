@@ -34,12 +34,14 @@ TEST_F(PartialRedrawTest, FramesRedrawnWhereTheyChangedEndAsTheWholeFrame)
         PartialRedraw redraw;
         Picture kept{size.width, size.height};
         redraw.Draw(scene, kept.Image(), DefaultViewWidth, DefaultViewHeight, true);
-        int framesRedrawn = 0;
         for (int frame = 0; frame < 60; ++frame) {
             RunFor(WorldKind::Cascadium, 50);
             const std::vector<PixelRect> areas =
                 redraw.Draw(scene, kept.Image(), DefaultViewWidth, DefaultViewHeight, false);
-            framesRedrawn += !areas.empty();
+            // Every frame moves something in the view, though not always within a smaller picture.
+            if (size.width == DefaultViewWidth && size.height == DefaultViewHeight) {
+                EXPECT_FALSE(areas.empty());
+            }
             for (const PixelRect& a : areas) {
                 EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= size.width && a.bottom <= size.height);
                 EXPECT_TRUE(a.left < a.right && a.top < a.bottom);
@@ -55,8 +57,6 @@ TEST_F(PartialRedrawTest, FramesRedrawnWhereTheyChangedEndAsTheWholeFrame)
                 differing += kept.pixels[static_cast<std::size_t>(y * size.width + x)]
                              != whole.pixels[static_cast<std::size_t>(y * DefaultViewWidth + x)];
         EXPECT_EQ(differing, 0u);
-        // The objects falling in moved something in the picture: the frames were not all skipped.
-        EXPECT_GT(framesRedrawn, 0);
     }
 }
 
