@@ -64,7 +64,7 @@ std::int64_t PixelsIn(HRGN region)
 
 // Ticks of the warm Cascadium world, each picture drawn and copied whole into one pair of
 // buffers and, into another, only where it changed, the copy clipped to those areas as the
-// window's paint is to its update region.
+// window's is at each tick.
 void CompareTicks(HWND window)
 {
     WarmScene warm(WorldKind::Cascadium);

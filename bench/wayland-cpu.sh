@@ -26,8 +26,8 @@ work=$(mktemp -d)
 chmod 755 "$work"
 mkdir -m 700 "$work/run"
 [ ${#as_user[@]} -eq 0 ] || chown cascadium-test "$work/run"
-xvfb_pid="" sway_pid="" client=""
-trap 'for p in $client $sway_pid $xvfb_pid; do kill "$p" 2>/dev/null; done; rm -rf "$work"' EXIT
+xvfb_pid="" sway_pid="" hack=""
+trap 'for p in $hack $sway_pid $xvfb_pid; do kill "$p" 2>/dev/null; done; rm -rf "$work"' EXIT
 start_private_xvfb 1920x1080 "$work/xvfb.log" || { echo "wayland-cpu: no X display could be started"; exit 1; }
 printf 'output HEADLESS-1 mode 1920x1080@60Hz\nxwayland disable\ndefault_border none\n' >"$work/sway.conf"
 session=(env -i PATH="$PATH" HOME="$work" XDG_RUNTIME_DIR="$work/run" WLR_BACKENDS=headless WLR_RENDERER=pixman
@@ -36,47 +36,24 @@ session=(env -i PATH="$PATH" HOME="$work" XDG_RUNTIME_DIR="$work/run" WLR_BACKEN
 sway_pid=$!
 for _ in $(seq 100); do socket=$(cd "$work/run" && ls wayland-[0-9] 2>/dev/null | head -n 1); [ -n "$socket" ] && break; sleep 0.1; done
 [ -n "$socket" ] || { echo "wayland-cpu: sway did not start"; cat "$work/sway.log"; exit 1; }
-ticks_per_second=$(getconf CLK_TCK)
-
-cpu_ticks() {  # user plus system ticks of a process so far (after its parenthesised name)
-  local stat
-  stat=$(cat "/proc/$1/stat") || return 1
-  stat=${stat##*) }
-  awk '{ print $12 + $13 }' <<<"$stat"
-}
-percent() { awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%6.2f %%", 100 * t / hz / s }'; }
-
-# measure NAME SERVER_PID COMMAND...: one row; the sum's ticks in $total.
-measure() {
-  local name=$1 server=$2; shift 2
-  "$@" >"$work/client.log" 2>&1 &
-  client=$!
-  sleep "$warmup"
-  local p0 s0 p1 s1
-  p0=$(cpu_ticks "$client") || { echo "wayland-cpu: $name ended early"; cat "$work/client.log"; exit 1; }
-  s0=$(cpu_ticks "$server")
-  sleep "$seconds"
-  p1=$(cpu_ticks "$client") || { echo "wayland-cpu: $name ended early"; exit 1; }
-  s1=$(cpu_ticks "$server")
-  kill "$client"; wait "$client" 2>/dev/null; client=""
-  total=$((p1 - p0 + s1 - s0))
-  printf '%-40s %s   %s   %s\n' "$name" "$(percent $((p1 - p0)))" "$(percent $((s1 - s0)))" "$(percent "$total")"
-}
+source "$root/bench/lib/cpu-rounds.bash"
 
 on_sway=("${as_user[@]}" "${session[@]}" WAYLAND_DISPLAY="$socket")
 "${on_sway[@]}" WAYLAND_DEBUG=client "$wayland" --fullscreen >"$work/client.log" 2>&1 &
-client=$!
+hack=$!
 sleep 4
-kill "$client"; wait "$client" 2>/dev/null; client=""
+kill "$hack"; wait "$hack" 2>/dev/null; hack=""
 awk 'match($0, /^\[ *[0-9.]+\]/) { t = substr($0, 2, RLENGTH - 2) + 0 }
      /-> wl_surface@[0-9]+\.commit\(/ { times[n++] = t }
      END { for (i = 0; i < n; i++) if (times[i] > times[n - 1] - 3000) c++; printf "cascadium-wayland: %.1f pictures a second at 1920x1080\n", c / 3 }' "$work/client.log"
-printf '%-40s %8s   %8s   %8s\n' "1920x1080, ${seconds} s each, % of one core" program server total
-ours=0 theirs=0
+printf '%-44s %8s   %8s   %8s\n' "1920x1080, ${seconds} s each, % of one core" program server total
+ours="" theirs=""
 for ((round = 1; round <= rounds; ++round)); do
-  measure "cascadium-wayland --fullscreen + sway" "$sway_pid" "${on_sway[@]}" "$wayland" --fullscreen --world cascadium
-  ours=$((ours + total))
-  measure "cascadium --root + Xvfb" "$xvfb_pid" env DISPLAY="$DISPLAY" "$x11" --root --world cascadium
-  theirs=$((theirs + total))
+  servers=("$sway_pid")
+  measure "cascadium-wayland --fullscreen + sway" "${on_sway[@]}" "$wayland" --fullscreen --world cascadium || exit 1
+  ours=$(add "$ours" "${total% \%}")
+  servers=("$xvfb_pid")
+  measure "cascadium --root + Xvfb" env DISPLAY="$DISPLAY" "$x11" --root --world cascadium || exit 1
+  theirs=$(add "$theirs" "${total% \%}")
 done
-awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%-40s %6.2f x\n", "Wayland pair / X11 pair", (b > 0 ? a / b : 0) }'
+share "Wayland pair / X11 pair" "$ours" "$theirs"

@@ -4,6 +4,7 @@
 #include "toy/PrintableArgument.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -51,4 +52,16 @@ std::string ParseShellOptions(const std::vector<std::string>& args, const std::v
 std::string WorldOptionUsage()
 {
     return "  --world NAME      " + ShortNameChoices() + " (default " + ShortNameOf(ShellOptions{}.world) + ")\n";
+}
+
+std::optional<int> EndBeforeRunning(const char* program, const std::string& error, bool help, const std::string& usage)
+{
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s: %s\n", program, error.c_str());
+        return 2;
+    }
+    if (!help) return std::nullopt;
+    if (std::fputs(usage.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    std::fprintf(stderr, "%s: cannot write to standard output\n", program);
+    return 1;
 }

@@ -3,6 +3,7 @@
 #include "scene/WorldKind.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,3 +31,9 @@ std::string ParseShellOptions(const std::vector<std::string>& args, const std::v
 
 // The --help line of --world: "  --world NAME      cascadium, cradle or pachinko (default cascadium)".
 std::string WorldOptionUsage();
+
+// What a shell's main does first with its parsed command line. A bad one is one line on standard
+// error, "PROGRAM: ERROR", and status 2. --help writes `usage` to standard output and ends 0; as
+// the text is what was asked for, a write that failed (a full disk, a closed pipe) is a line and
+// status 1. Returns nothing when the shell is to run.
+std::optional<int> EndBeforeRunning(const char* program, const std::string& error, bool help, const std::string& usage);

@@ -1,6 +1,6 @@
 #include "ui/WindowPicture.h"
 
-WindowPicture::WindowPicture() : m_asked(CreateRectRgn(0, 0, 0, 0)) {}
+#include "render/gdi/AreaRegion.h"
 
 void WindowPicture::Resize(HWND hwnd, int width, int height)
 {
@@ -34,26 +34,21 @@ void WindowPicture::Update(HWND hwnd, const Scene& scene)
 {
     if (!m_back.Dc()) return;
     const GdiObject<HRGN> drawn = Draw(scene);
-    InvalidateRgn(hwnd, drawn.Get(), FALSE);
-    CombineRgn(m_asked.Get(), m_asked.Get(), drawn.Get(), RGN_OR);
-}
-
-bool WindowPicture::OnlyAskedAreasDue(HWND hwnd) const
-{
-    const GdiObject<HRGN> due(CreateRectRgn(0, 0, 0, 0));
-    if (GetUpdateRgn(hwnd, due.Get(), FALSE) == ERROR) return false;
-    return CombineRgn(due.Get(), due.Get(), m_asked.Get(), RGN_DIFF) == NULLREGION;
+    // Copied now rather than invalidated for a WM_PAINT: under Wine the invalidation and the paint
+    // took nine requests of the Wine server a tick, and a sixth of the saver's CPU.
+    const WindowDc window(hwnd);
+    const ClippedTo clip(window.Get(), drawn.Get());
+    BitBlt(window.Get(), 0, 0, m_width, m_height, m_back.Dc(), 0, 0, SRCCOPY);
 }
 
 void WindowPicture::Paint(HWND hwnd, const Scene& scene)
 {
-    if (m_back.Dc() && (m_wholeDue || !OnlyAskedAreasDue(hwnd))) {
+    // The ticks ask for no paint: this one means the window lost what it showed.
+    if (m_back.Dc()) {
         m_wholeDue = true;
         InvalidateRect(hwnd, nullptr, FALSE);
         Draw(scene);
     }
-    SetRectRgn(m_asked.Get(), 0, 0, 0, 0);
-    // The paint's context is clipped to the update region: only that much is copied.
     const PaintDc paint(hwnd);
     if (m_back.Dc()) BitBlt(paint.Get(), 0, 0, m_width, m_height, m_back.Dc(), 0, 0, SRCCOPY);
 }

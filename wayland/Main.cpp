@@ -22,6 +22,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -50,17 +51,10 @@ int Run(Connection& connection, const Options& options, int signals)
 int main(int argc, char** argv)
 {
     const OptionsResult parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.error.empty()) {
-        std::fprintf(stderr, "cascadium-wayland: %s\n", parsed.error.c_str());
-        return 2;
-    }
+    if (const std::optional<int> status =
+            EndBeforeRunning("cascadium-wayland", parsed.error, parsed.options.shell.help, Usage()))
+        return *status;
     const Options& options = parsed.options;
-    if (options.shell.help) {
-        // The text is what was asked for: a full disk or a closed pipe is a failure.
-        if (std::fputs(Usage().c_str(), stdout) >= 0 && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
-        std::fputs("cascadium-wayland: cannot write to standard output\n", stderr);
-        return 1;
-    }
 
     const int signals = OpenSignalFd();
     if (signals < 0) {

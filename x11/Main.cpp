@@ -28,23 +28,17 @@
 
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv)
 {
     const OptionsResult parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.error.empty()) {
-        std::fprintf(stderr, "cascadium: %s\n", parsed.error.c_str());
-        return 2;
-    }
+    if (const std::optional<int> status =
+            EndBeforeRunning("cascadium", parsed.error, parsed.options.shell.help, Usage()))
+        return *status;
     const Options& options = parsed.options;
-    if (options.shell.help) {
-        // The text is what was asked for: a full disk or a closed pipe is a failure.
-        if (std::fputs(Usage().c_str(), stdout) >= 0 && std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
-        std::fputs("cascadium: cannot write to standard output\n", stderr);
-        return 1;
-    }
 
     // Before anything else, so that a signal sent while the program starts is not lost.
     const SignalFd signals({SIGTERM, SIGINT, SIGHUP});
