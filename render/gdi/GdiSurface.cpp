@@ -1,5 +1,6 @@
 #include "render/gdi/GdiSurface.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -42,8 +43,27 @@ GdiSurface::EntryTools::EntryTools(HDC dc, ColorRef line, ColorRef fill, ColorRe
       brushSelection(dc, fillBrush.Get())
 {}
 
+void GdiSurface::Before(const PixelRect& box)
+{
+    if (m_clip) m_clip->Before(box);
+}
+
+void GdiSurface::Before(const PixelPoint* points, int count)
+{
+    if (!m_clip || count <= 0) return;
+    PixelRect box{points[0].x, points[0].y, points[0].x + 1, points[0].y + 1};
+    for (int i = 1; i < count; ++i) {
+        box.left = std::min(box.left, points[i].x);
+        box.top = std::min(box.top, points[i].y);
+        box.right = std::max(box.right, points[i].x + 1);
+        box.bottom = std::max(box.bottom, points[i].y + 1);
+    }
+    m_clip->Before(box);
+}
+
 void GdiSurface::Clear(int width, int height)
 {
+    Before(PixelRect{-1, -1, width + 1, height + 1});
     // The buffer's context always holds its default black pen, so the border drawn outside
     // the picture is black too.
     SelectObject(m_back, GetStockObject(BLACK_BRUSH));
@@ -64,17 +84,20 @@ void GdiSurface::EndEntry()
 
 void GdiSurface::Polyline(const PixelPoint* points, int count)
 {
+    Before(points, count);
     const GdiPoints gdi(points, count);
     ::Polyline(m_back, gdi.Data(), gdi.Count());
 }
 
 void GdiSurface::Ellipse(const PixelRect& box)
 {
+    Before(PixelRect{box.left, box.top, box.right + 1, box.bottom + 1});
     ::Ellipse(m_back, box.left, box.top, box.right, box.bottom);
 }
 
 void GdiSurface::Polygon(const PixelPoint* points, int count)
 {
+    Before(points, count);
     const GdiPoints gdi(points, count);
     ::Polygon(m_back, gdi.Data(), gdi.Count());
 }
@@ -82,6 +105,7 @@ void GdiSurface::Polygon(const PixelPoint* points, int count)
 void GdiSurface::RingQuarter(const PixelRect& outer, const PixelRect& inner, const PixelPoint* wedge)
 {
     if (!m_entry) return;
+    Before(PixelRect{outer.left, outer.top, outer.right + 1, outer.bottom + 1});
     const GdiObject<HRGN> ring(CreateEllipticRgn(outer.left, outer.top, outer.right, outer.bottom));
     const GdiObject<HRGN> hole(CreateEllipticRgn(inner.left, inner.top, inner.right, inner.bottom));
     const GdiPoints corners(wedge, 4);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/DrawSurface.h"
+#include "render/gdi/AreaClip.h"
 #include "render/gdi/GdiHandles.h"
 
 #include <optional>
@@ -13,6 +14,8 @@ class GdiSurface final : public DrawSurface {
 public:
     GdiSurface(HDC back, HDC target) : m_back(back), m_target(target) {}
     explicit GdiSurface(HDC back) : m_back(back), m_target(nullptr) {}
+    // Drawing into a back buffer clipped to the areas that changed.
+    GdiSurface(HDC back, AreaClip& clip) : m_back(back), m_target(nullptr), m_clip(&clip) {}
 
     void Clear(int width, int height) override;
     void BeginEntry(ColorRef line, ColorRef fill, ColorRef mark) override;
@@ -35,7 +38,13 @@ private:
         SelectedObject brushSelection;
     };
 
+    // Tells the clip where the next shape's pixels lie: within its points, or the corners of
+    // its ellipse's box, both included (the rule the footprints keep too).
+    void Before(const PixelRect& box);
+    void Before(const PixelPoint* points, int count);
+
     HDC m_back;
     HDC m_target;
+    AreaClip* m_clip = nullptr;
     std::optional<EntryTools> m_entry;
 };

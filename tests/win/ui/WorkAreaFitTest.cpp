@@ -21,7 +21,9 @@ TEST(WorkAreaFit, AWindowStartedNearTheCornerMovesBackAndAnOverlargeOneFillsTheA
         DestroyWindow(window);
         EXPECT_EQ(placed.right, area.right) << sizeAt96;
         EXPECT_EQ(placed.bottom, area.bottom) << sizeAt96;
-        if (sizeAt96 == 8000) EXPECT_TRUE(placed.left == area.left && placed.top == area.top);
+        if (sizeAt96 == 8000) {
+            EXPECT_TRUE(placed.left == area.left && placed.top == area.top);
+        }
     }
 }
 
