@@ -5,7 +5,7 @@
 
 #include <vector>
 
-// The union of the areas as one GDI region: what a window invalidates and a back buffer is
+// The union of the areas as one GDI region: what a window is copied through and a back buffer is
 // clipped to when only those areas of the picture changed.
 GdiObject<HRGN> AreaRegion(const std::vector<PixelRect>& areas);
 
